@@ -1,0 +1,16 @@
+#pragma once
+
+namespace vb {
+struct Project;
+}
+
+namespace quoriam {
+
+// The program's windows, its startup window and its title.
+const vb::Project &project();
+
+// Everything the program needs before its first window: fonts, the application icon
+// and font, and the windows of the project. Returns false when a font is missing.
+bool initialise();
+
+} // namespace quoriam

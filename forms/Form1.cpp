@@ -1,0 +1,62 @@
+// The main menu: a banner under a menu bar, from which the user opens the fax setup
+// window or the About window, or ends the program.
+#include "forms/Forms.h"
+#include "modules/onTop.h"
+
+namespace vb {
+
+namespace {
+
+constexpr MenuDescription menus[] = {
+    {.name = "File", .caption = "&File"},
+    {.name = "About", .caption = "&About", .parent = "File"},
+    {.name = "Exit", .caption = "E&xit", .parent = "File"},
+    {.name = "IncFax", .caption = "&Incoming Fax"},
+    {.name = "New", .caption = "&New", .parent = "IncFax"},
+};
+
+constexpr FormDescription description{
+    .name = "Form1",
+    .caption = "Quoriam-The Only Fake Fax Creator Program",
+    .clientWidth = 7890,
+    .clientHeight = 1305,
+    .picture = Image::Banner,
+    .menus = menus,
+};
+
+void Form_Load()
+{
+    KeepOnTop(Form1.hWnd());
+}
+
+void About_Click()
+{
+    FormAbout.Show();
+}
+
+void Exit_Click()
+{
+    End();
+}
+
+void New_Click()
+{
+    Form1.Hide();
+    FormNew.Show();
+}
+
+void Form_Unload()
+{
+    End();
+}
+
+constexpr Handler handlers[] = {
+    {"Form_Load", Form_Load}, {"About_Click", About_Click}, {"Exit_Click", Exit_Click},
+    {"New_Click", New_Click}, {"Form_Unload", Form_Unload},
+};
+
+} // namespace
+
+const FormDefinition Form1Definition{description, handlers};
+
+} // namespace vb

@@ -1,0 +1,127 @@
+// The incoming fax: the product name, four red headings and the four values that Send
+// copied into it. Closing it ends the program.
+#include "forms/Forms.h"
+
+namespace vb {
+
+namespace {
+
+constexpr FontRecord parkAvenue{.face = "ParkAvenue BT", .size = 142500, .weight = 700};
+constexpr FontRecord parkAvenueLarge{.face = "ParkAvenue BT", .size = 360000, .weight = 700};
+
+constexpr ControlDescription controls[] = {
+    {.name = "Label10",
+     .kind = Kind::Label,
+     .left = 1200,
+     .top = 600,
+     .width = 3615,
+     .height = 375,
+     .caption = "Incoming Fax",
+     .tabIndex = 9,
+     .alignment = Center},
+    {.name = "Line4", .kind = Kind::Line, .x1 = 120, .y1 = 1080, .x2 = 5880, .y2 = 1080},
+    {.name = "Label9",
+     .kind = Kind::Label,
+     .left = 120,
+     .top = -120,
+     .width = 5775,
+     .height = 855,
+     .caption = "Quoriam",
+     .tabIndex = 8,
+     .foreColor = Red,
+     .alignment = Center,
+     .backStyle = Transparent,
+     .font = &parkAvenueLarge},
+    {.name = "Label8",
+     .kind = Kind::Label,
+     .left = 1440,
+     .top = 4560,
+     .width = 4455,
+     .height = 375,
+     .tabIndex = 7},
+    {.name = "Label7",
+     .kind = Kind::Label,
+     .left = 120,
+     .top = 4560,
+     .width = 1935,
+     .height = 375,
+     .caption = "Time Sent:",
+     .tabIndex = 6,
+     .foreColor = Red},
+    {.name = "Line3", .kind = Kind::Line, .x1 = 120, .y1 = 4440, .x2 = 5880, .y2 = 4440},
+    {.name = "Label6",
+     .kind = Kind::Label,
+     .left = 120,
+     .top = 2400,
+     .width = 1455,
+     .height = 375,
+     .caption = "Message:",
+     .tabIndex = 5,
+     .foreColor = Red},
+    {.name = "Label5",
+     .kind = Kind::Label,
+     .left = 120,
+     .top = 2880,
+     .width = 5775,
+     .height = 1455,
+     .tabIndex = 4},
+    {.name = "Line2", .kind = Kind::Line, .x1 = 120, .y1 = 2280, .x2 = 5880, .y2 = 2280},
+    {.name = "Label4",
+     .kind = Kind::Label,
+     .left = 120,
+     .top = 1800,
+     .width = 1095,
+     .height = 375,
+     .caption = "Fax To:",
+     .tabIndex = 3,
+     .foreColor = Red},
+    {.name = "Label3",
+     .kind = Kind::Label,
+     .left = 1320,
+     .top = 1800,
+     .width = 4575,
+     .height = 375,
+     .tabIndex = 2},
+    {.name = "Line1", .kind = Kind::Line, .x1 = 120, .y1 = 1680, .x2 = 5880, .y2 = 1680},
+    {.name = "Label2",
+     .kind = Kind::Label,
+     .left = 1440,
+     .top = 1200,
+     .width = 4455,
+     .height = 375,
+     .tabIndex = 1},
+    {.name = "Label1",
+     .kind = Kind::Label,
+     .left = 120,
+     .top = 1200,
+     .width = 1455,
+     .height = 375,
+     .caption = "Fax From:",
+     .tabIndex = 0,
+     .foreColor = Red},
+};
+
+// 34 spaces push the words to the right of the title bar.
+constexpr FormDescription description{
+    .name = "Form2",
+    .caption = "                                  Incoming Fax",
+    .clientWidth = 5985,
+    .clientHeight = 5040,
+    .font = &parkAvenue,
+    .controls = controls,
+};
+
+void Form_Unload()
+{
+    End();
+}
+
+constexpr Handler handlers[] = {
+    {"Form_Unload", Form_Unload},
+};
+
+} // namespace
+
+const FormDefinition Form2Definition{description, handlers};
+
+} // namespace vb

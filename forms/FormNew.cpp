@@ -1,0 +1,331 @@
+// The fax setup window: the user types sender, recipient, message and the time the fax
+// claims to have been sent, chooses a delay and sends. A clock ticks in the window.
+#include "forms/Forms.h"
+#include "modules/Timing.h"
+#include "modules/onTop.h"
+
+namespace vb {
+
+namespace {
+
+constexpr FontRecord posterBodoni{.face = "PosterBodoni It BT", .size = 112500};
+constexpr FontRecord palaceScript{
+    .face = "Palace Script MT", .size = 720000, .weight = 400, .italic = true};
+
+constexpr ControlDescription controls[] = {
+    {.name = "Command2",
+     .kind = Kind::CommandButton,
+     .left = 6960,
+     .top = 2160,
+     .width = 1095,
+     .height = 495,
+     .caption = "Clear",
+     .tabIndex = 17},
+    {.name = "Text1",
+     .kind = Kind::TextBox,
+     .left = 1080,
+     .top = 360,
+     .width = 3135,
+     .height = 390,
+     .caption = "Fake Person",
+     .tabIndex = 0},
+    {.name = "Frame1",
+     .kind = Kind::Frame,
+     .left = 0,
+     .top = 0,
+     .width = 8415,
+     .height = 3495,
+     .caption = "Fake Fax Setup",
+     .tabIndex = 1},
+    {.name = "Picture1",
+     .kind = Kind::PictureBox,
+     .container = "Frame1",
+     .left = 6000,
+     .top = 2880,
+     .width = 480,
+     .height = 480,
+     .tabIndex = 16,
+     .picture = Image::ProgramIcon,
+     .autoSize = true,
+     .borderStyle = 0},
+    {.name = "Command1",
+     .kind = Kind::CommandButton,
+     .container = "Frame1",
+     .left = 4680,
+     .top = 2160,
+     .width = 1095,
+     .height = 495,
+     .caption = "Send",
+     .tabIndex = 15},
+    {.name = "Text5",
+     .kind = Kind::TextBox,
+     .container = "Frame1",
+     .left = 6600,
+     .top = 1560,
+     .width = 375,
+     .height = 390,
+     .caption = "15",
+     .tabIndex = 13},
+    {.name = "Text4",
+     .kind = Kind::TextBox,
+     .container = "Frame1",
+     .left = 6600,
+     .top = 720,
+     .width = 1575,
+     .height = 390,
+     .tabIndex = 10},
+    {.name = "Timer1", .kind = Kind::Timer, .container = "Frame1", .interval = 100},
+    {.name = "Text3",
+     .kind = Kind::TextBox,
+     .container = "Frame1",
+     .left = 240,
+     .top = 1800,
+     .width = 3975,
+     .height = 1455,
+     .caption = "Main Message",
+     .tabIndex = 6,
+     .multiLine = true,
+     .scrollBars = BothScrollBars},
+    {.name = "Text2",
+     .kind = Kind::TextBox,
+     .container = "Frame1",
+     .left = 720,
+     .top = 840,
+     .width = 3495,
+     .height = 390,
+     .caption = "Most Likely You",
+     .tabIndex = 4},
+    {.name = "Line3",
+     .kind = Kind::Line,
+     .container = "Frame1",
+     .x1 = 6600,
+     .y1 = 3120,
+     .x2 = 8280,
+     .y2 = 3120},
+    {.name = "Line2",
+     .kind = Kind::Line,
+     .container = "Frame1",
+     .x1 = 4440,
+     .y1 = 3120,
+     .x2 = 6000,
+     .y2 = 3120},
+    {.name = "Line1",
+     .kind = Kind::Line,
+     .container = "Frame1",
+     .x1 = 4680,
+     .y1 = 2040,
+     .x2 = 8040,
+     .y2 = 2040},
+    {.name = "Label9",
+     .kind = Kind::Label,
+     .container = "Frame1",
+     .left = 7080,
+     .top = 1560,
+     .width = 1095,
+     .height = 375,
+     .caption = "Seconds",
+     .tabIndex = 14},
+    {.name = "Label8",
+     .kind = Kind::Label,
+     .container = "Frame1",
+     .left = 4680,
+     .top = 1560,
+     .width = 1935,
+     .height = 375,
+     .caption = "Receive Fax In",
+     .tabIndex = 12},
+    {.name = "Shape4",
+     .kind = Kind::Shape,
+     .container = "Frame1",
+     .left = 4440,
+     .top = 1440,
+     .width = 3855,
+     .height = 1335},
+    {.name = "Label6",
+     .kind = Kind::Label,
+     .container = "Frame1",
+     .left = 4560,
+     .top = 720,
+     .width = 2055,
+     .height = 375,
+     .caption = "Fake Sent Time:",
+     .tabIndex = 9},
+    {.name = "Label5",
+     .kind = Kind::Label,
+     .container = "Frame1",
+     .left = 6360,
+     .top = 360,
+     .width = 1815,
+     .height = 375,
+     .tabIndex = 8},
+    {.name = "Label4",
+     .kind = Kind::Label,
+     .container = "Frame1",
+     .left = 4560,
+     .top = 360,
+     .width = 2055,
+     .height = 255,
+     .caption = "Current Time:",
+     .tabIndex = 7},
+    {.name = "Shape3",
+     .kind = Kind::Shape,
+     .container = "Frame1",
+     .left = 4440,
+     .top = 240,
+     .width = 3855,
+     .height = 1095},
+    {.name = "Label3",
+     .kind = Kind::Label,
+     .container = "Frame1",
+     .left = 240,
+     .top = 1560,
+     .width = 1215,
+     .height = 375,
+     .caption = "Message:",
+     .tabIndex = 5},
+    {.name = "Shape2",
+     .kind = Kind::Shape,
+     .container = "Frame1",
+     .left = 120,
+     .top = 1440,
+     .width = 4215,
+     .height = 1935},
+    {.name = "Shape1",
+     .kind = Kind::Shape,
+     .container = "Frame1",
+     .left = 120,
+     .top = 240,
+     .width = 4215,
+     .height = 1095},
+    {.name = "Label2",
+     .kind = Kind::Label,
+     .container = "Frame1",
+     .left = 240,
+     .top = 840,
+     .width = 855,
+     .height = 375,
+     .caption = "To:",
+     .tabIndex = 3},
+    {.name = "Label1",
+     .kind = Kind::Label,
+     .container = "Frame1",
+     .left = 240,
+     .top = 360,
+     .width = 1095,
+     .height = 375,
+     .caption = "From:",
+     .tabIndex = 2},
+    {.name = "Label7",
+     .kind = Kind::Label,
+     .left = 0,
+     .top = 3600,
+     .width = 8415,
+     .height = 1095,
+     .caption = "Quoriam",
+     .tabIndex = 11,
+     .foreColor = Red,
+     .alignment = Center,
+     .backStyle = Transparent,
+     .font = &palaceScript},
+};
+
+// 64 spaces push the name to the right of the title bar.
+constexpr FormDescription description{
+    .name = "FormNew",
+    .caption = "                                                                Quoriam",
+    .clientWidth = 8415,
+    .clientHeight = 4650,
+    .backColor = 0x0000C000,
+    .font = &posterBodoni,
+    .controls = controls,
+};
+
+const QString productTitle = QStringLiteral("Quoriam-Fake Fax Creator");
+
+void Form_Load()
+{
+    KeepOnTop(FormNew.hWnd());
+}
+
+// Closing the setup window leaves no window to end the program from: end it here.
+void Form_Unload()
+{
+    End();
+}
+
+void Timer1_Timer()
+{
+    FormNew["Label5"].setCaption(TimeOfDayText());
+}
+
+void Text4_Click()
+{
+    FormNew["Text4"].setText(FormNew["Label5"].caption());
+}
+
+void Text4_GotFocus()
+{
+    FormNew["Text4"].setText(FormNew["Label5"].caption());
+}
+
+void Text5_Change()
+{
+    if (FormNew["Text5"].text().isEmpty()) {
+        MsgBox(QStringLiteral("Must be 0 or more"), vbSystemModal + vbCritical + vbOKOnly,
+               productTitle);
+        FormNew["Text5"].setText(QStringLiteral("0"));
+    } else if (FormNew["Text5"].text() == QStringLiteral("Razo Rules")) {
+        MsgBox(QStringLiteral("Yaaaaa hooooooo, yup, he does!!!"),
+               vbSystemModal + vbInformation + vbOKOnly, QStringLiteral("Quoriam"));
+    }
+}
+
+void Command2_Click()
+{
+    FormNew["Text1"].setText(QStringLiteral("Fake Person"));
+    FormNew["Text2"].setText(QStringLiteral("Most Likely You"));
+    FormNew["Text3"].setText(QStringLiteral("Main Message"));
+    FormNew["Text4"].setText(QString());
+    FormNew["Text5"].setText(QStringLiteral("15"));
+}
+
+void Picture1_Click()
+{
+    FormNew["Line2"].setVisible(false);
+    FormNew["Line3"].setVisible(false);
+}
+
+// Send: the setup window vanishes, the fax is filled in with the texts as they are now,
+// and it arrives when the delay has passed. A delay that is no number keeps the window
+// as it is, so the user can correct it and send again.
+void Command1_Click()
+{
+    const std::optional<std::int32_t> seconds = ToInt32(FormNew["Text5"].text());
+    if (!seconds) {
+        MsgBox(QStringLiteral("Delay must be a number of seconds"),
+               vbSystemModal + vbCritical + vbOKOnly, productTitle);
+        FormNew["Text5"].setFocus();
+        return;
+    }
+    FormNew.Hide();
+    Form2["Label2"].setCaption(FormNew["Text1"].text());
+    Form2["Label3"].setCaption(FormNew["Text2"].text());
+    Form2["Label5"].setCaption(FormNew["Text3"].text());
+    Form2["Label8"].setCaption(FormNew["Text4"].text());
+    WaitSeconds(*seconds);
+    Form2.Show();
+}
+
+constexpr Handler handlers[] = {
+    {"Form_Load", Form_Load},           {"Form_Unload", Form_Unload},
+    {"Timer1_Timer", Timer1_Timer},     {"Text4_Click", Text4_Click},
+    {"Text4_GotFocus", Text4_GotFocus}, {"Text5_Change", Text5_Change},
+    {"Command2_Click", Command2_Click}, {"Picture1_Click", Picture1_Click},
+    {"Command1_Click", Command1_Click},
+};
+
+} // namespace
+
+const FormDefinition FormNewDefinition{description, handlers};
+
+} // namespace vb

@@ -1,0 +1,68 @@
+#include "platform/Clock.h"
+
+#include "platform/FormsRuntime.h"
+
+#include <QEventLoop>
+#include <QTime>
+#include <QTimer>
+
+#include <algorithm>
+#include <chrono>
+
+namespace vb {
+
+namespace {
+
+class SystemClock : public WaitClock
+{
+public:
+    double timeOfDay() override { return QTime::currentTime().msecsSinceStartOfDay() / 1000.0; }
+
+    std::int64_t monotonicNs() override
+    {
+        return std::chrono::duration_cast<std::chrono::nanoseconds>(
+                   std::chrono::steady_clock::now().time_since_epoch())
+            .count();
+    }
+
+    void dispatchUntil(std::int64_t deadlineNs) override
+    {
+        FormsRuntime &runtime = FormsRuntime::instance();
+        for (;;) {
+            runtime.checkEnded();
+            const std::int64_t remaining = deadlineNs - monotonicNs();
+            if (remaining <= 0)
+                return;
+            // Sleep in the event loop until the deadline; events wake it meanwhile.
+            // Long waits go in steps of at most an hour, within a timer's range.
+            constexpr std::int64_t hourMs = 3'600'000;
+            const auto ms = static_cast<int>(std::min((remaining + 999'999) / 1'000'000, hourMs));
+            QEventLoop loop;
+            QTimer deadline;
+            deadline.setSingleShot(true);
+            deadline.setTimerType(Qt::PreciseTimer);
+            QObject::connect(&deadline, &QTimer::timeout, &loop, &QEventLoop::quit);
+            deadline.start(ms);
+            runtime.enterLoop(&loop);
+            loop.exec();
+            runtime.leaveLoop(&loop);
+        }
+    }
+};
+
+SystemClock systemClock;
+WaitClock *current = &systemClock;
+
+} // namespace
+
+WaitClock &waitClock()
+{
+    return *current;
+}
+
+void setWaitClock(WaitClock *clock)
+{
+    current = clock ? clock : &systemClock;
+}
+
+} // namespace vb

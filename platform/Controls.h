@@ -1,0 +1,74 @@
+// The widgets that stand for the control kinds that Qt has no exact match for.
+#pragma once
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QPixmap>
+#include <QWidget>
+
+namespace vb {
+
+// The client area of a window: its BackColor, and its Picture at the top-left corner
+// at natural size, cut at the edges.
+class ClientArea : public QWidget
+{
+    Q_OBJECT
+public:
+    ClientArea(const QColor &background, const QPixmap &picture, QWidget *parent);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    QColor background_;
+    QPixmap picture_;
+};
+
+// A straight line, 1 pixel wide, in the window-text colour. Ignores the mouse.
+class LineControl : public QWidget
+{
+    Q_OBJECT
+public:
+    // The ends are in the parent's pixels.
+    LineControl(QPoint from, QPoint to, QWidget *parent);
+    QPoint from() const { return from_; }
+    QPoint to() const { return to_; }
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    QPoint from_, to_;
+};
+
+// The outline of a rectangle, 1 pixel wide, with a transparent interior.
+class ShapeControl : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit ShapeControl(QWidget *parent);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+};
+
+// A borderless box that shows a picture and takes the focus.
+class PictureBoxControl : public QWidget
+{
+    Q_OBJECT
+public:
+    PictureBoxControl(const QPixmap &picture, QWidget *parent);
+    QPixmap picture() const { return picture_; }
+
+signals:
+    void clicked();
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+
+private:
+    QPixmap picture_;
+};
+
+} // namespace vb

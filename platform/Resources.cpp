@@ -1,0 +1,110 @@
+#include "platform/Resources.h"
+
+#include <QFontDatabase>
+#include <QFontInfo>
+#include <QImageReader>
+#include <QtGlobal>
+
+#include <cmath>
+
+namespace vb {
+
+namespace {
+
+struct ShippedFont
+{
+    const char *face; // the name the windows ask for
+    const char *file;
+    const char *family; // the family stored in the file
+};
+
+// The faces the windows name are not free to ship; these look close and are.
+constexpr ShippedFont shippedFonts[] = {
+    {"PosterBodoni It BT", ":/quoriam/fonts/BodoniModa-Italic.ttf", "Bodoni Moda 11pt"},
+    {"Palace Script MT", ":/quoriam/fonts/PinyonScript-Regular.ttf", "Pinyon Script"},
+    {"ParkAvenue BT", ":/quoriam/fonts/GreatVibes-Regular.ttf", "Great Vibes"},
+    {"Nachtmere", ":/quoriam/fonts/GrenzeGotisch-Regular.ttf", "Grenze Gotisch"},
+    {"Nachtmere", ":/quoriam/fonts/GrenzeGotisch-Bold.ttf", "Grenze Gotisch"},
+    {"MS Sans Serif", ":/quoriam/fonts/Arimo-Regular.ttf", "Arimo"},
+    {"MS Sans Serif", ":/quoriam/fonts/Arimo-Bold.ttf", "Arimo"},
+};
+
+// The shipped family for a face name, so that every machine draws the same, also one
+// that has the original face installed.
+QString shippedFamily(std::string_view face)
+{
+    for (const ShippedFont &font : shippedFonts) {
+        if (face == font.face)
+            return QString::fromLatin1(font.family);
+    }
+    return QString::fromUtf8(face.data(), static_cast<qsizetype>(face.size()));
+}
+
+constexpr const char *dialogFace = "MS Sans Serif";
+
+} // namespace
+
+QPixmap picture(Image image)
+{
+    switch (image) {
+    case Image::None:
+        return {};
+    case Image::Banner:
+        return QPixmap(QStringLiteral(":/quoriam/banner.bmp"));
+    case Image::ProgramIcon:
+        return programIcon().pixmap(QSize(32, 32));
+    }
+    return {};
+}
+
+QIcon programIcon()
+{
+    static const QIcon icon = [] {
+        QIcon result;
+        QImageReader reader(QStringLiteral(":/quoriam/quoriam.ico"));
+        for (int i = 0; i < reader.imageCount(); ++i) {
+            reader.jumpToImage(i);
+            const QImage image = reader.read();
+            if (!image.isNull())
+                result.addPixmap(QPixmap::fromImage(image));
+        }
+        return result;
+    }();
+    return icon;
+}
+
+bool installFonts()
+{
+    bool ok = true;
+    for (const ShippedFont &font : shippedFonts) {
+        if (QFontDatabase::addApplicationFont(QString::fromLatin1(font.file)) == -1) {
+            qWarning("Cannot load the font %s", font.file);
+            ok = false;
+        }
+        QFont::insertSubstitution(QString::fromLatin1(font.face), QString::fromLatin1(font.family));
+    }
+    return ok;
+}
+
+QFont fontFor(const FontRecord &record)
+{
+    QFont font(shippedFamily(record.face));
+    // Points at 96 logical pixels per inch, so that text keeps its size against the
+    // twips of the layout whatever the screen reports.
+    font.setPixelSize(std::max(1, static_cast<int>(std::lround(record.size / 10000.0 * 96 / 72))));
+    font.setWeight(record.weight >= 700 ? QFont::Bold : QFont::Normal);
+    font.setItalic(record.italic);
+    return font;
+}
+
+QFont dialogFont()
+{
+    return fontFor(FontRecord{dialogFace, 80000});
+}
+
+QString resolvedFamily(const QString &face)
+{
+    return QFontInfo(QFont(face)).family();
+}
+
+} // namespace vb

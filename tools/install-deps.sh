@@ -1,0 +1,25 @@
+#!/bin/sh
+# Installs the Debian packages that building, running and testing Quoriam need,
+# asking dpkg first and calling apt-get only for what is missing.
+set -eu
+
+packages="cmake make g++ qt6-base-dev qt6-qpa-plugins fonts-dejavu-core"
+if [ "${1:-}" = "--test" ]; then
+    packages="$packages xvfb xauth openbox xdotool x11-utils wmctrl"
+fi
+
+missing=""
+for p in $packages; do
+    if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
+        missing="$missing $p"
+    fi
+done
+[ -z "$missing" ] && exit 0
+
+sudo=""
+if [ "$(id -u)" -ne 0 ]; then
+    sudo="sudo"
+fi
+echo "Installing:$missing"
+$sudo apt-get update
+DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y --no-install-recommends $missing

@@ -1,0 +1,58 @@
+// Renders every window offscreen to PNG files, so the windows can be looked at without a
+// display: quoriam_screenshots OUTPUT_DIRECTORY
+#include "app/Project.h"
+#include "forms/Forms.h"
+#include "platform/FormWindow.h"
+#include "platform/FormsRuntime.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QTimer>
+
+#include <cstdio>
+
+namespace {
+
+bool save(std::string_view form, const QString &directory)
+{
+    vb::FormWindow &window = vb::FormsRuntime::instance().window(form);
+    window.showForm();
+    QApplication::processEvents();
+    const QString file =
+        QDir(directory).filePath(QString::fromLatin1(form.data(), form.size()) + ".png");
+    if (!window.grab().save(file)) {
+        std::fprintf(stderr, "Cannot write %s\n", qPrintable(file));
+        return false;
+    }
+    std::printf("%s\n", qPrintable(file));
+    return true;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    const QString directory = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
+    if (!QDir().mkpath(directory))
+        return 1;
+    quoriam::initialise();
+    auto &runtime = vb::FormsRuntime::instance();
+
+    bool ok = save("Form1", directory) && save("FormAbout", directory);
+    // The setup window with its clock running and a fake sent time filled in.
+    vb::FormWindow &setup = runtime.window("FormNew");
+    runtime.raise(setup, "Timer1", "Timer");
+    setup.setText("Text4", setup.caption("Label5"));
+    ok = ok && save("FormNew", directory);
+    // The fax as it arrives.
+    vb::Form2["Label2"].setCaption(QStringLiteral("Fake Person"));
+    vb::Form2["Label3"].setCaption(QStringLiteral("Most Likely You"));
+    vb::Form2["Label5"].setCaption(
+        QStringLiteral("Main Message\nThe second line of the message, long enough to wrap "
+                       "inside the label at a word boundary."));
+    vb::Form2["Label8"].setCaption(setup.caption("Label5"));
+    ok = ok && save("Form2", directory);
+    runtime.reset();
+    return ok ? 0 : 1;
+}
