@@ -3,6 +3,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include <algorithm>
+
 namespace vb {
 
 ClientArea::ClientArea(const QColor &background, const QPixmap &picture, QWidget *parent)
@@ -19,12 +21,40 @@ void ClientArea::paintEvent(QPaintEvent *)
         painter.drawPixmap(0, 0, picture_);
 }
 
+FrameControl::FrameControl(const QString &caption, QWidget *parent) : QGroupBox(caption, parent)
+{
+    setAutoFillBackground(true);
+}
+
+void FrameControl::paintEvent(QPaintEvent *)
+{
+    // An etched border, the caption standing in a gap of its top edge.
+    QPainter painter(this);
+    const QPalette &colours = palette();
+    painter.fillRect(rect(), colours.color(QPalette::Button));
+    const QFontMetrics metrics(font());
+    const int top = metrics.height() / 2;
+    const QRect border = rect().adjusted(0, top, -2, -2);
+    painter.setPen(colours.color(QPalette::Dark));
+    painter.drawRect(border);
+    painter.setPen(colours.color(QPalette::Light));
+    painter.drawRect(border.translated(1, 1));
+    if (title().isEmpty())
+        return;
+    const QRect caption(8, 0, metrics.horizontalAdvance(title()) + 4, metrics.height());
+    painter.fillRect(caption, colours.color(QPalette::Button));
+    painter.setPen(colours.color(QPalette::ButtonText));
+    painter.drawText(caption.adjusted(2, 0, 0, 0),
+                     Qt::AlignLeft | Qt::AlignVCenter | Qt::TextHideMnemonic, title());
+}
+
 LineControl::LineControl(QPoint from, QPoint to, QWidget *parent)
     : QWidget(parent), from_(from), to_(to)
 {
     setAttribute(Qt::WA_TransparentForMouseEvents);
-    const QRect bounds = QRect(from, to).normalized();
-    setGeometry(bounds.x(), bounds.y(), bounds.width(), bounds.height());
+    const QPoint topLeft(std::min(from.x(), to.x()), std::min(from.y(), to.y()));
+    const QPoint bottomRight(std::max(from.x(), to.x()), std::max(from.y(), to.y()));
+    setGeometry(QRect(topLeft, bottomRight));
 }
 
 void LineControl::paintEvent(QPaintEvent *)

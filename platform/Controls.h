@@ -24,6 +24,17 @@ private:
     QPixmap picture_;
 };
 
+// A frame: an opaque grey panel with an etched border and its caption at the top left.
+class FrameControl : public QGroupBox
+{
+    Q_OBJECT
+public:
+    FrameControl(const QString &caption, QWidget *parent);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+};
+
 // A straight line, 1 pixel wide, in the window-text colour. Ignores the mouse.
 class LineControl : public QWidget
 {

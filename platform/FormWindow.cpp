@@ -239,8 +239,7 @@ QWidget *FormWindow::buildControl(const ControlDescription &control, QWidget *co
         break;
     }
     case Kind::Frame: {
-        auto *frame = new QGroupBox(caption, container);
-        frame->setAutoFillBackground(true);
+        auto *frame = new FrameControl(caption, container);
         frame->setGeometry(geometry);
         widget = frame;
         break;

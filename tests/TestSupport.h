@@ -1,0 +1,90 @@
+// What the window tests share: the real project set up once, a reset between tests,
+// and a watcher that reads and closes the message boxes the runtime shows.
+#pragma once
+
+#include "app/Project.h"
+#include "platform/Clock.h"
+#include "platform/FormWindow.h"
+#include "platform/FormsRuntime.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QMessageBox>
+#include <QPointer>
+#include <QTest>
+#include <QTimer>
+
+#include <functional>
+#include <vector>
+
+namespace test {
+
+inline vb::FormsRuntime &runtime()
+{
+    return vb::FormsRuntime::instance();
+}
+
+// Sets up fonts, icon and the real windows once; later calls only reset the runtime.
+inline void startProject()
+{
+    static const bool fontsLoaded = quoriam::initialise();
+    QVERIFY(fontsLoaded);
+    runtime().reset();
+    runtime().setProject(quoriam::project());
+    vb::setWaitClock(nullptr);
+}
+
+template <typename T> T *child(std::string_view form, const char *name)
+{
+    return runtime().window(form).findChild<T *>(QString::fromLatin1(name));
+}
+
+// A message box as the user saw it.
+struct SeenBox
+{
+    QString text;
+    QString title;
+    QMessageBox::Icon icon;
+    int buttons;
+    bool applicationModal;
+    bool staysOnTop;
+};
+
+// Watches for modal message boxes while alive: records each one and closes it with
+// the given key, as a user would, after running `whileOpen` (if any).
+class BoxWatcher : public QObject
+{
+public:
+    explicit BoxWatcher(int key = Qt::Key_Return) : key_(key)
+    {
+        timer_.setInterval(5);
+        connect(&timer_, &QTimer::timeout, this, &BoxWatcher::poll);
+        timer_.start();
+    }
+
+    std::vector<SeenBox> boxes;
+    std::function<void()> whileOpen;
+
+private:
+    void poll()
+    {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        if (!box || box == last_ || !box->isVisible())
+            return;
+        last_ = box;
+        boxes.push_back({box->text(), box->windowTitle(), box->icon(),
+                         static_cast<int>(box->buttons().size()),
+                         box->windowModality() == Qt::ApplicationModal,
+                         box->windowFlags().testFlag(Qt::WindowStaysOnTopHint)});
+        if (whileOpen)
+            whileOpen();
+        if (box)
+            QTest::keyClick(box, static_cast<Qt::Key>(key_));
+    }
+
+    int key_;
+    QTimer timer_;
+    QPointer<QMessageBox> last_;
+};
+
+} // namespace test

@@ -1,0 +1,433 @@
+// The forms runtime with real widgets: windows built from their descriptions, stacking,
+// colours, fonts, focus order, the life of default instances, the end of the program
+// and the error report.
+#include "TestSupport.h"
+
+#include "forms/Forms.h"
+#include "modules/Timing.h"
+#include "platform/Resources.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QScreen>
+#include <QSignalSpy>
+
+using namespace test;
+
+namespace {
+
+// A small project of its own for what the real windows never do.
+int afterEnd = 0;
+int ticks = 0;
+int afterWait = 0;
+
+void endNow()
+{
+    vb::End();
+    ++afterEnd;
+}
+
+void waitLong()
+{
+    const std::int32_t seconds = 30;
+    vb::WaitSeconds(seconds);
+    ++afterWait;
+}
+
+void tickThenEnd()
+{
+    if (++ticks == 3)
+        vb::End();
+}
+
+void touchMissingControl()
+{
+    vb::Form("Probe")["NoSuchControl"].setText(QStringLiteral("x"));
+    ++afterEnd;
+}
+
+constexpr vb::ControlDescription probeControls[] = {
+    {.name = "Timer1", .kind = vb::Kind::Timer, .interval = 0},
+};
+constexpr vb::FormDescription probeDescription{.name = "Probe",
+                                               .caption = "Probe",
+                                               .clientWidth = 1500,
+                                               .clientHeight = 1500,
+                                               .controls = probeControls};
+constexpr vb::Handler probeHandlers[] = {
+    {"End_Click", endNow},
+    {"Wait_Click", waitLong},
+    {"Timer1_Timer", tickThenEnd},
+    {"Fail_Click", touchMissingControl},
+};
+const vb::FormDefinition probeForms[] = {{probeDescription, probeHandlers}};
+const vb::Project probeProject{probeForms, "Probe", "Probe Title"};
+
+QColor pixel(QWidget *window, QPoint point)
+{
+    return window->grab().toImage().pixelColor(point);
+}
+
+} // namespace
+
+class TstRuntime : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init() { startProject(); }
+    void cleanup() { runtime().reset(); }
+
+    void windowSize_data();
+    void windowSize();
+    void controlGeometry_data();
+    void controlGeometry();
+    void stacking_data();
+    void stacking();
+    void colours_data();
+    void colours();
+    void faces_data();
+    void faces();
+    void startup();
+    void tabOrder();
+    void aboutIsBuiltAgainAfterClosing();
+    void endFromHandler();
+    void endFromNestedLoop();
+    void endFromMenuAndClose_data();
+    void endFromMenuAndClose();
+    void errorReport();
+};
+
+void TstRuntime::windowSize_data()
+{
+    QTest::addColumn<QString>("form");
+    QTest::addColumn<QSize>("client");
+    QTest::addColumn<QString>("title");
+    QTest::newRow("main") << "Form1" << QSize(526, 87)
+                          << "Quoriam-The Only Fake Fax Creator Program";
+    QTest::newRow("setup") << "FormNew" << QSize(561, 310) << QString(64, u' ') + "Quoriam";
+    QTest::newRow("fax") << "Form2" << QSize(399, 336) << QString(34, u' ') + "Incoming Fax";
+    QTest::newRow("about") << "FormAbout" << QSize(304, 124) << "Quoriam About";
+}
+
+void TstRuntime::windowSize()
+{
+    QFETCH(QString, form);
+    QFETCH(QSize, client);
+    QFETCH(QString, title);
+    vb::FormWindow &window = runtime().window(form.toStdString());
+    window.showForm();
+    QCOMPARE(window.windowTitle(), title);
+    QCOMPARE(window.clientArea()->size(), client);
+    const int menu = window.menuBar() ? window.menuBar()->height() : 0;
+    QCOMPARE(window.size(), client + QSize(0, menu));
+    // Fixed border: the user cannot resize it.
+    QCOMPARE(window.minimumSize(), window.maximumSize());
+    QVERIFY(!window.windowIcon().isNull());
+}
+
+void TstRuntime::controlGeometry_data()
+{
+    QTest::addColumn<QString>("form");
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QRect>("twips"); // left, top, width, height within the client area
+
+    QTest::newRow("Clear button") << "FormNew"
+                                  << "Command2" << QRect(6960, 2160, 1095, 495);
+    QTest::newRow("sender") << "FormNew"
+                            << "Text1" << QRect(1080, 360, 3135, 390);
+    QTest::newRow("frame") << "FormNew"
+                           << "Frame1" << QRect(0, 0, 8415, 3495);
+    QTest::newRow("Send button") << "FormNew"
+                                 << "Command1" << QRect(4680, 2160, 1095, 495);
+    QTest::newRow("delay") << "FormNew"
+                           << "Text5" << QRect(6600, 1560, 375, 390);
+    QTest::newRow("message") << "FormNew"
+                             << "Text3" << QRect(240, 1800, 3975, 1455);
+    QTest::newRow("clock") << "FormNew"
+                           << "Label5" << QRect(6360, 360, 1815, 375);
+    QTest::newRow("shape") << "FormNew"
+                           << "Shape4" << QRect(4440, 1440, 3855, 1335);
+    QTest::newRow("icon, sized by its picture") << "FormNew"
+                                                << "Picture1" << QRect(6000, 2880, 480, 480);
+    QTest::newRow("script name") << "FormNew"
+                                 << "Label7" << QRect(0, 3600, 8415, 1095);
+    QTest::newRow("line beside icon") << "FormNew"
+                                      << "Line2" << QRect(4440, 3120, 1575, 15);
+    QTest::newRow("reversed line") << "FormAbout"
+                                   << "Line1" << QRect(120, 1080, 4335, 15);
+    QTest::newRow("above the client area") << "Form2"
+                                           << "Label9" << QRect(120, -120, 5775, 855);
+    QTest::newRow("message value") << "Form2"
+                                   << "Label5" << QRect(120, 2880, 5775, 1455);
+    QTest::newRow("rule") << "Form2"
+                          << "Line4" << QRect(120, 1080, 5775, 15);
+    QTest::newRow("note") << "FormAbout"
+                          << "Label2" << QRect(120, 1200, 4335, 1095);
+}
+
+void TstRuntime::controlGeometry()
+{
+    QFETCH(QString, form);
+    QFETCH(QString, control);
+    QFETCH(QRect, twips);
+    vb::FormWindow &window = runtime().window(form.toStdString());
+    QWidget *widget = window.control(control.toStdString()).widget;
+    QVERIFY(widget);
+    const QPoint topLeft = widget->mapTo(window.clientArea(), QPoint(0, 0));
+    QCOMPARE(QRect(topLeft, widget->size()),
+             QRect(twips.x() / 15, twips.y() / 15, twips.width() / 15, twips.height() / 15));
+}
+
+void TstRuntime::stacking_data()
+{
+    QTest::addColumn<QString>("form");
+    QTest::addColumn<QPoint>("twips"); // a point where two controls overlap
+    QTest::addColumn<QString>("above");
+
+    // Window-level controls listed before the frame stand on it.
+    QTest::newRow("sender box on frame") << "FormNew" << QPoint(1200, 500) << "Text1";
+    QTest::newRow("Clear on frame") << "FormNew" << QPoint(7000, 2200) << "Command2";
+    // A text box stands above a label of the drawn layer listed before it.
+    QTest::newRow("message box over its heading") << "FormNew" << QPoint(400, 1860) << "Text3";
+    // Among labels, the one listed earlier covers the later one.
+    QTest::newRow("clock over its heading") << "FormNew" << QPoint(6450, 400) << "Label5";
+    QTest::newRow("sender over its heading") << "Form2" << QPoint(1500, 1300) << "Label2";
+    QTest::newRow("time over its heading") << "Form2" << QPoint(1500, 4600) << "Label8";
+    QTest::newRow("Incoming Fax over Quoriam") << "Form2" << QPoint(3000, 650) << "Label10";
+}
+
+void TstRuntime::stacking()
+{
+    QFETCH(QString, form);
+    QFETCH(QPoint, twips);
+    QFETCH(QString, above);
+    vb::FormWindow &window = runtime().window(form.toStdString());
+    QWidget *hit = window.clientArea()->childAt(twips / 15);
+    QVERIFY(hit);
+    QWidget *expected = window.control(above.toStdString()).widget;
+    QVERIFY2(hit == expected || expected->isAncestorOf(hit), qPrintable(hit->objectName()));
+}
+
+void TstRuntime::colours_data()
+{
+    QTest::addColumn<QString>("form");
+    QTest::addColumn<QPoint>("pixel"); // in the grabbed window, client area origin
+    QTest::addColumn<QColor>("colour");
+    const QPalette palette = QApplication::palette();
+
+    QTest::newRow("green strip") << "FormNew" << QPoint(5, 300) << QColor(0, 0xC0, 0);
+    QTest::newRow("frame grey") << "FormNew" << QPoint(200, 222) << palette.color(QPalette::Button);
+    QTest::newRow("text box") << "FormNew" << QPoint(275, 38) << palette.color(QPalette::Base);
+    QTest::newRow("line beside icon")
+        << "FormNew" << QPoint(310, 208) << palette.color(QPalette::Text);
+    QTest::newRow("fax rule") << "Form2" << QPoint(200, 72) << palette.color(QPalette::Text);
+    QTest::newRow("fax grey") << "Form2" << QPoint(300, 140) << palette.color(QPalette::Button);
+}
+
+void TstRuntime::colours()
+{
+    QFETCH(QString, form);
+    QFETCH(QPoint, pixel);
+    QFETCH(QColor, colour);
+    vb::FormWindow &window = runtime().window(form.toStdString());
+    QCOMPARE(::pixel(window.clientArea(), pixel), colour);
+}
+
+void TstRuntime::faces_data()
+{
+    QTest::addColumn<QString>("form");
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QString>("family");
+
+    QTest::newRow("setup window font") << "FormNew"
+                                       << "Label1"
+                                       << "Bodoni Moda 11pt";
+    QTest::newRow("setup box") << "FormNew"
+                               << "Text3"
+                               << "Bodoni Moda 11pt";
+    QTest::newRow("script name") << "FormNew"
+                                 << "Label7"
+                                 << "Pinyon Script";
+    QTest::newRow("fax heading") << "Form2"
+                                 << "Label1"
+                                 << "Great Vibes";
+    QTest::newRow("fax name") << "Form2"
+                              << "Label9"
+                              << "Great Vibes";
+    QTest::newRow("about title") << "FormAbout"
+                                 << "Label1"
+                                 << "Grenze Gotisch";
+    QTest::newRow("about note, dialog font") << "FormAbout"
+                                             << "Label2"
+                                             << "Arimo";
+}
+
+void TstRuntime::faces()
+{
+    QFETCH(QString, form);
+    QFETCH(QString, control);
+    QFETCH(QString, family);
+    QWidget *widget = runtime().window(form.toStdString()).control(control.toStdString()).widget;
+    QCOMPARE(QFontInfo(widget->font()).family(), family);
+    // Every face name also resolves to its substitute for anyone asking by name.
+    for (const char *face :
+         {"PosterBodoni It BT", "Palace Script MT", "ParkAvenue BT", "Nachtmere"})
+        QVERIFY2(vb::resolvedFamily(QString::fromLatin1(face)) != QFont().defaultFamily(), face);
+}
+
+void TstRuntime::startup()
+{
+    // Start-up shows the main window centred and topmost and runs until File > Exit.
+    bool visible = false, onTop = false;
+    QPoint offCentre;
+    QTimer::singleShot(0, this, [&] {
+        vb::FormWindow *main = runtime().loaded("Form1");
+        if (!main)
+            return runtime().end(99);
+        visible = main->isVisible();
+        onTop = main->windowFlags().testFlag(Qt::WindowStaysOnTopHint);
+        offCentre = main->geometry().center() -
+                    QGuiApplication::primaryScreen()->availableGeometry().center();
+        main->findChild<QAction *>("Exit")->trigger();
+    });
+    QCOMPARE(runtime().run(), 0);
+    QVERIFY(visible);
+    QVERIFY(onTop);
+    QVERIFY2(offCentre.manhattanLength() <= 3,
+             qPrintable(QString::number(offCentre.x()) + "," + QString::number(offCentre.y())));
+    QVERIFY(runtime().ended());
+}
+
+void TstRuntime::tabOrder()
+{
+    vb::FormWindow &window = runtime().window("FormNew");
+    window.showForm();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("Text1"));
+    const QStringList forward{"Text2",    "Text3",    "Text4",    "Text5",
+                              "Command1", "Picture1", "Command2", "Text1"};
+    for (const QString &name : forward) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget()->objectName(), name);
+    }
+    QStringList backward{"Command2", "Picture1", "Command1", "Text5",
+                         "Text4",    "Text3",    "Text2",    "Text1"};
+    for (const QString &name : backward) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
+        QCOMPARE(QApplication::focusWidget()->objectName(), name);
+    }
+}
+
+void TstRuntime::aboutIsBuiltAgainAfterClosing()
+{
+    vb::FormAbout.Show();
+    QPointer<vb::FormWindow> first = runtime().loaded("FormAbout");
+    QVERIFY(first && first->isVisible());
+    const WId handle = first->winId();
+    QVERIFY(first->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    vb::FormAbout.Show(); // shown again: the same window
+    QCOMPARE(runtime().loaded("FormAbout"), first.data());
+    QCOMPARE(first->winId(), handle); // made topmost without a new window
+
+    QVERIFY(first->close());
+    QVERIFY(!runtime().ended());
+    QCOMPARE(runtime().loaded("FormAbout"), nullptr);
+    QTRY_VERIFY(first.isNull()); // unloaded
+
+    vb::FormAbout.Show();
+    vb::FormWindow *second = runtime().loaded("FormAbout");
+    QVERIFY(second && second->isVisible());
+    QVERIFY(second->windowFlags().testFlag(Qt::WindowStaysOnTopHint)); // Form_Load ran again
+}
+
+void TstRuntime::endFromHandler()
+{
+    runtime().setProject(probeProject);
+    vb::FormWindow &probe = runtime().window("Probe");
+    probe.showForm();
+    afterEnd = 0;
+    runtime().raise(probe, "End", "Click");
+    QVERIFY(runtime().ended());
+    QCOMPARE(runtime().exitStatus(), 0);
+    QCOMPARE(afterEnd, 0); // nothing after End ran
+    QVERIFY(!probe.isVisible());
+    // No further handler runs, and operations refuse to run.
+    runtime().raise(probe, "End", "Click");
+    QCOMPARE(afterEnd, 0);
+    QVERIFY_THROWS_EXCEPTION(vb::EndOfProgram, vb::Form("Probe").Show());
+}
+
+void TstRuntime::endFromNestedLoop()
+{
+    runtime().setProject(probeProject);
+    vb::FormWindow &probe = runtime().window("Probe");
+    probe.showForm();
+    ticks = 0;
+    afterWait = 0;
+    probe.control("Timer1").timer->start(20); // the third tick ends the program
+    QElapsedTimer elapsed;
+    elapsed.start();
+    runtime().raise(probe, "Wait", "Click");
+    QVERIFY(elapsed.elapsed() < 10'000); // the 30-second wait was left at once
+    QVERIFY(runtime().ended());
+    QCOMPARE(ticks, 3);
+    QCOMPARE(afterWait, 0);
+    QTest::qWait(100);
+    QCOMPARE(ticks, 3); // timers stopped
+}
+
+void TstRuntime::endFromMenuAndClose_data()
+{
+    QTest::addColumn<bool>("viaMenu");
+    QTest::addColumn<bool>("aboutOpen");
+    QTest::newRow("File > Exit") << true << false;
+    QTest::newRow("File > Exit, About open") << true << true;
+    QTest::newRow("closing the main window") << false << false;
+    QTest::newRow("closing the main window, About open") << false << true;
+}
+
+void TstRuntime::endFromMenuAndClose()
+{
+    QFETCH(bool, viaMenu);
+    QFETCH(bool, aboutOpen);
+    vb::Form1.Show();
+    vb::FormWindow &main = runtime().window("Form1");
+    if (aboutOpen)
+        main.findChild<QAction *>("About")->trigger();
+    QCOMPARE(runtime().loaded("FormAbout") != nullptr, aboutOpen);
+    if (viaMenu)
+        main.findChild<QAction *>("Exit")->trigger();
+    else
+        main.close();
+    QVERIFY(runtime().ended());
+    QCOMPARE(runtime().exitStatus(), 0);
+    for (QWidget *widget : QApplication::topLevelWidgets())
+        QVERIFY2(!widget->isVisible(), qPrintable(widget->objectName()));
+}
+
+void TstRuntime::errorReport()
+{
+    runtime().setProject(probeProject);
+    vb::FormWindow &probe = runtime().window("Probe");
+    probe.showForm();
+    afterEnd = 0;
+    BoxWatcher watcher;
+    runtime().raise(probe, "Fail", "Click");
+    QCOMPARE(watcher.boxes.size(), 1u);
+    const SeenBox &box = watcher.boxes.front();
+    QVERIFY2(box.text.startsWith("Run-time error '424':"), qPrintable(box.text));
+    QVERIFY(box.text.contains("NoSuchControl"));
+    QCOMPARE(box.title, QStringLiteral("Probe Title"));
+    QCOMPARE(box.icon, QMessageBox::Critical);
+    QCOMPARE(box.buttons, 1);
+    QVERIFY(runtime().ended());
+    QCOMPARE(runtime().exitStatus(), 1);
+    QCOMPARE(afterEnd, 0);
+}
+
+QTEST_MAIN(TstRuntime)
+#include "tst_runtime.moc"
