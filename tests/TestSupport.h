@@ -69,22 +69,38 @@ private:
     void poll()
     {
         auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-        if (!box || box == last_ || !box->isVisible())
+        if (!box || !box->isVisible())
             return;
+        if (box == last_) {
+            // The key did not close it: note it, and close it so the test goes on.
+            if (++polls_ > 100) {
+                stuck = true;
+                box->done(0);
+            }
+            return;
+        }
         last_ = box;
+        polls_ = 0;
         boxes.push_back({box->text(), box->windowTitle(), box->icon(),
                          static_cast<int>(box->buttons().size()),
                          box->windowModality() == Qt::ApplicationModal,
                          box->windowFlags().testFlag(Qt::WindowStaysOnTopHint)});
         if (whileOpen)
             whileOpen();
-        if (box)
-            QTest::keyClick(box, static_cast<Qt::Key>(key_));
+        if (box) {
+            QWidget *target = box->focusWidget() ? box->focusWidget() : box;
+            QTest::keyClick(target, static_cast<Qt::Key>(key_));
+        }
     }
 
+public:
+    bool stuck = false;
+
+private:
     int key_;
     QTimer timer_;
     QPointer<QMessageBox> last_;
+    int polls_ = 0;
 };
 
 } // namespace test
