@@ -4,7 +4,7 @@ BUILD ?= build
 BUILD_TYPE ?= RelWithDebInfo
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
-.PHONY: all deps test-deps configure build run test screenshots bench artwork clean
+.PHONY: all deps test-deps configure build run test test-sanitize fuzz screenshots bench artwork clean
 
 all: build
 
@@ -27,11 +27,31 @@ test: test-deps configure
 	cmake --build $(BUILD) -j $(JOBS)
 	ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
 
+# The whole suite again, built with AddressSanitizer and UndefinedBehaviorSanitizer.
+test-sanitize: test-deps
+	cmake -S . -B $(BUILD)-sanitize -DCMAKE_BUILD_TYPE=Debug -DQUORIAM_SANITIZE=ON
+	cmake --build $(BUILD)-sanitize -j $(JOBS)
+	ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
+	LSAN_OPTIONS=suppressions=$(CURDIR)/tests/sanitizer/lsan.supp:print_suppressions=0 \
+	UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+	ctest --test-dir $(BUILD)-sanitize --output-on-failure -j $(JOBS) -LE packaging
+
+# The delay conversion under libFuzzer for a minute.
+fuzz:
+	bash tests/fuzz/run.sh 60
+
 screenshots: build
 	QT_QPA_PLATFORM=offscreen ./$(BUILD)/tools/screenshots/quoriam_screenshots $(BUILD)/screenshots
+	QT_QPA_PLATFORM=offscreen QT_SCALE_FACTOR=2 ./$(BUILD)/tools/screenshots/quoriam_screenshots $(BUILD)/screenshots/2x
 
 artwork: deps configure
 	cmake --build $(BUILD) --target artwork
+
+# A Debian package, $(BUILD)/quoriam_<version>_<arch>.deb (CPack). With dpkg-dev and file
+# installed (make test-deps) its dependencies come from dpkg-shlibdeps.
+.PHONY: package
+package: deps configure
+	cmake --build $(BUILD) -j $(JOBS) --target package
 
 clean:
 	rm -rf $(BUILD)

@@ -53,6 +53,7 @@ struct ControlDescription
     int interval = 0; // Timer: milliseconds between ticks
     Twips x1 = 0, y1 = 0, x2 = 0, y2 = 0;
     bool visible = true;
+    std::string_view heading{}; // the label whose caption names this control to assistive tools
 };
 
 struct MenuDescription

@@ -100,6 +100,7 @@ FormWindow::FormWindow(const FormDefinition &definition)
     }
     buildControls();
     buildTabOrder();
+    nameForAssistiveTools();
     layout->activate();
 }
 
@@ -247,9 +248,8 @@ QWidget *FormWindow::buildControl(const ControlDescription &control, QWidget *co
     case Kind::PictureBox: {
         const QPixmap image = picture(control.picture);
         auto *box = new PictureBoxControl(image, container);
-        box->setGeometry(geometry.topLeft().x(), geometry.topLeft().y(),
-                         control.autoSize ? image.width() : geometry.width(),
-                         control.autoSize ? image.height() : geometry.height());
+        const QSize natural = image.deviceIndependentSize().toSize();
+        box->setGeometry(QRect(geometry.topLeft(), control.autoSize ? natural : geometry.size()));
         connect(box, &PictureBoxControl::clicked, this,
                 [this, name] { raiseEvent(name, "Click"); });
         widget = box;
@@ -294,6 +294,31 @@ void FormWindow::buildTabOrder()
         QWidget::setTabOrder(order[i - 1]->widget, order[i]->widget);
     if (!order.empty())
         order.front()->widget->setFocus(Qt::OtherFocusReason);
+}
+
+void FormWindow::nameForAssistiveTools()
+{
+    // Titles pushed right with spaces are read without them, the icon by what it shows,
+    // and boxes and values by their headings.
+    setAccessibleName(windowTitle().trimmed());
+    for (auto &[name, entry] : controls_) {
+        if (entry.widget && !entry.description->heading.empty())
+            nameByHeading(entry);
+        else if (entry.widget && entry.description->kind == Kind::PictureBox)
+            entry.widget->setAccessibleName(QStringLiteral("Quoriam icon"));
+    }
+}
+
+void FormWindow::nameByHeading(const Entry &entry)
+{
+    QString heading = caption(entry.description->heading).trimmed();
+    if (heading.endsWith(u':'))
+        heading.chop(1);
+    // A text box shows its value to assistive tools itself; a label's value goes into
+    // its name after the heading.
+    if (auto *label = qobject_cast<QLabel *>(entry.widget))
+        heading += QStringLiteral(": ") + label->text();
+    entry.widget->setAccessibleName(heading);
 }
 
 const FormWindow::Entry &FormWindow::control(std::string_view name) const
@@ -350,8 +375,11 @@ void FormWindow::setCaption(std::string_view name, const QString &caption)
 {
     const Entry &entry = control(name);
     if (auto *label = qobject_cast<QLabel *>(entry.widget)) {
-        if (label->text() != caption) // an unchanged caption is not painted again
-            label->setText(caption);
+        if (label->text() == caption) // an unchanged caption is not painted again
+            return;
+        label->setText(caption);
+        if (!entry.description->heading.empty())
+            nameByHeading(entry);
         return;
     }
     if (auto *button = qobject_cast<QPushButton *>(entry.widget)) {

@@ -64,6 +64,8 @@ private:
     void buildControls();
     QWidget *buildControl(const ControlDescription &control, QWidget *container);
     void buildTabOrder();
+    void nameForAssistiveTools();
+    void nameByHeading(const Entry &entry);
     void raiseEvent(std::string_view control, std::string_view event);
     const ControlDescription *controlOf(QObject *object) const;
 

@@ -68,6 +68,10 @@ QIcon programIcon()
             if (!image.isNull())
                 result.addPixmap(QPixmap::fromImage(image));
         }
+        // Larger renderings of the same book keep it sharp on high-density screens.
+        for (int size : {48, 128, 256})
+            result.addFile(
+                QStringLiteral(":/quoriam/icons/hicolor/%1x%1/apps/quoriam.png").arg(size));
         return result;
     }();
     return icon;

@@ -2,11 +2,18 @@
 // startup window until the program ends.
 #pragma once
 
+#include <QByteArray>
+
 namespace vb {
 
 // The application's icon and dialog font, and the shipped fonts. Needs the application
 // object. Returns false when a font could not be loaded.
 bool initialisePlatform();
+
+// The Qt platform plugin to run on, given the QT_QPA_PLATFORM and DISPLAY variables:
+// X11 where the session offers it and the user chose nothing, else what the user chose
+// (empty: Qt's own choice).
+QByteArray choosePlatform(const QByteArray &requested, const QByteArray &display);
 
 // Creates the application, calls `initialise`, shows the startup window and runs until
 // the program ends. Returns the exit status.

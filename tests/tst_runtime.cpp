@@ -6,7 +6,9 @@
 #include "forms/Forms.h"
 #include "modules/Timing.h"
 #include "platform/Resources.h"
+#include "platform/Startup.h"
 
+#include <QAccessible>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -66,9 +68,11 @@ constexpr vb::Handler probeHandlers[] = {
 const vb::FormDefinition probeForms[] = {{probeDescription, probeHandlers}};
 const vb::Project probeProject{probeForms, "Probe", "Probe Title"};
 
+// The colour at a point in logical pixels, also on a high-density screen.
 QColor pixel(QWidget *window, QPoint point)
 {
-    return window->grab().toImage().pixelColor(point);
+    const QImage image = window->grab().toImage();
+    return image.pixelColor(point * image.devicePixelRatio());
 }
 
 } // namespace
@@ -99,6 +103,10 @@ private slots:
     void endFromMenuAndClose_data();
     void endFromMenuAndClose();
     void errorReport();
+    void platformChoice_data();
+    void platformChoice();
+    void accessibleNames_data();
+    void accessibleNames();
 };
 
 void TstRuntime::windowSize_data()
@@ -427,6 +435,70 @@ void TstRuntime::errorReport()
     QVERIFY(runtime().ended());
     QCOMPARE(runtime().exitStatus(), 1);
     QCOMPARE(afterEnd, 0);
+}
+
+void TstRuntime::platformChoice_data()
+{
+    QTest::addColumn<QByteArray>("requested");
+    QTest::addColumn<QByteArray>("display");
+    QTest::addColumn<QByteArray>("chosen");
+    QTest::newRow("X11 offered, nothing chosen")
+        << QByteArray() << QByteArray(":0") << QByteArray("xcb");
+    QTest::newRow("user chose Wayland")
+        << QByteArray("wayland") << QByteArray(":0") << QByteArray("wayland");
+    QTest::newRow("no X11") << QByteArray() << QByteArray() << QByteArray();
+    QTest::newRow("offscreen") << QByteArray("offscreen") << QByteArray()
+                               << QByteArray("offscreen");
+}
+
+void TstRuntime::platformChoice()
+{
+    QFETCH(QByteArray, requested);
+    QFETCH(QByteArray, display);
+    QFETCH(QByteArray, chosen);
+    QCOMPARE(vb::choosePlatform(requested, display), chosen);
+}
+
+void TstRuntime::accessibleNames_data()
+{
+    QTest::addColumn<QString>("form");
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QString>("name");
+    QTest::newRow("setup window") << "FormNew"
+                                  << ""
+                                  << "Quoriam";
+    QTest::newRow("sender box") << "FormNew"
+                                << "Text1"
+                                << "From";
+    QTest::newRow("message box") << "FormNew"
+                                 << "Text3"
+                                 << "Message";
+    QTest::newRow("delay box") << "FormNew"
+                               << "Text5"
+                               << "Receive Fax In";
+    QTest::newRow("icon") << "FormNew"
+                          << "Picture1"
+                          << "Quoriam icon";
+    QTest::newRow("fax sender") << "Form2"
+                                << "Label2"
+                                << "Fax From: Ann & Bob";
+    QTest::newRow("fax time") << "Form2"
+                              << "Label8"
+                              << "Time Sent: ";
+    QTest::newRow("fax title") << "Form2"
+                               << ""
+                               << "Incoming Fax";
+}
+
+void TstRuntime::accessibleNames()
+{
+    QFETCH(QString, form);
+    QFETCH(QString, control);
+    QFETCH(QString, name);
+    vb::Form2["Label2"].setCaption(QStringLiteral("Ann & Bob"));
+    vb::FormWindow &window = runtime().window(form.toStdString());
+    QWidget *widget = control.isEmpty() ? &window : window.control(control.toStdString()).widget;
+    QCOMPARE(QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name), name);
 }
 
 QTEST_MAIN(TstRuntime)

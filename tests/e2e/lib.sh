@@ -1,0 +1,399 @@
+# shellcheck shell=bash
+# Shared harness of the end-to-end tests: a private X server with a window manager, the
+# real program on it, and helpers that find its windows by exact title, read what the
+# X server knows about them and wait, always within a time limit, for something to
+# happen. Source it from a test script, which then calls e2e_start_display.
+#
+# Every process started here is stopped on every way out of the script (normal end,
+# failure, Ctrl-C, SIGTERM from CTest).
+#
+# Needs: Xvfb, openbox, xdotool, xwininfo and xprop (x11-utils), wmctrl, xauth, and
+# xclip, and coreutils' timeout. tools/install-deps.sh --test installs them.
+
+set -u
+
+E2E_NAME=$(basename "$0" .sh)
+E2E_SCREEN_W=1280
+E2E_SCREEN_H=1024
+# No X query may take longer than this (seconds); a hung server fails the test.
+E2E_X_TIMEOUT=10
+
+E2E_TMP=$(mktemp -d "${TMPDIR:-/tmp}/quoriam-e2e.XXXXXX") || exit 1
+E2E_XVFB_PID=
+E2E_WM_PID=
+E2E_APP_PID=
+E2E_APP_LOG="$E2E_TMP/app.log"
+
+# ---------------------------------------------------------------------------------------
+# Reporting
+
+e2e_say() { printf '[%s] %s\n' "$E2E_NAME" "$*"; }
+e2e_ok() { printf '[%s] ok: %s\n' "$E2E_NAME" "$*"; }
+
+# Prints the reason and, when the program ran, the end of its output; then exits 1,
+# which stops everything through the EXIT trap.
+e2e_fail()
+{
+    printf '[%s] FAIL: %s\n' "$E2E_NAME" "$*" >&2
+    if [ -s "$E2E_APP_LOG" ]; then
+        printf '[%s] program output (last 20 lines):\n' "$E2E_NAME" >&2
+        tail -n 20 "$E2E_APP_LOG" | sed 's/^/    /' >&2
+    fi
+    exit 1
+}
+
+# ---------------------------------------------------------------------------------------
+# Clean-up
+
+e2e_stop_pid()
+{
+    local pid=$1 i
+    [ -n "$pid" ] || return 0
+    kill -TERM "$pid" 2>/dev/null || return 0
+    for i in $(seq 1 40); do
+        e2e_pid_alive "$pid" || break
+        sleep 0.05
+    done
+    kill -KILL "$pid" 2>/dev/null
+    wait "$pid" 2>/dev/null
+    return 0
+}
+
+e2e_cleanup()
+{
+    local status=$?
+    trap - EXIT INT TERM HUP
+    e2e_stop_pid "$E2E_APP_PID"
+    e2e_stop_pid "$E2E_WM_PID"
+    e2e_stop_pid "$E2E_XVFB_PID"
+    rm -rf "$E2E_TMP"
+    exit "$status"
+}
+trap e2e_cleanup EXIT
+trap 'exit 130' INT
+trap 'exit 143' TERM
+trap 'exit 129' HUP
+
+# A child of this shell that has exited is either gone from /proc (already reaped by the
+# shell, which keeps its status for `wait`) or a zombie.
+e2e_pid_alive()
+{
+    local stat
+    { read -r stat <"/proc/$1/stat"; } 2>/dev/null || return 1
+    stat=${stat##*) }
+    [ "${stat%% *}" != Z ]
+}
+
+# ---------------------------------------------------------------------------------------
+# Time
+
+# Seconds since the epoch with microseconds, without starting a process.
+e2e_now() { printf '%s\n' "${EPOCHREALTIME/,/.}"; }
+
+# e2e_elapsed START [END]: seconds from START to END (default: now), 3 decimals.
+e2e_elapsed()
+{
+    local end=${2:-$(e2e_now)}
+    awk -v a="$1" -v b="$end" 'BEGIN { printf "%.3f", b - a }'
+}
+
+# e2e_cmp A OP B: numeric comparison of decimals (OP one of < <= > >=).
+e2e_cmp() { awk -v a="$1" -v b="$3" "BEGIN { exit !(a $2 b) }"; }
+
+# e2e_wait_until TIMEOUT DESCRIPTION COMMAND...: runs COMMAND every 50 ms until it
+# succeeds; fails the test with DESCRIPTION once TIMEOUT seconds have passed.
+e2e_wait_until()
+{
+    local timeout=$1 what=$2
+    shift 2
+    local start
+    start=$(e2e_now)
+    until "$@"; do
+        if e2e_cmp "$(e2e_elapsed "$start")" '>=' "$timeout"; then
+            e2e_fail "$what (still not so after ${timeout} s)"
+        fi
+        sleep 0.05
+    done
+}
+
+# ---------------------------------------------------------------------------------------
+# X server and window manager
+
+# Runs an X client with a time limit.
+e2e_x() { timeout "$E2E_X_TIMEOUT" "$@"; }
+
+e2e_wm_ready() { e2e_x xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
+
+# Starts Xvfb on a free display, with an authorisation cookie of its own, and openbox
+# on it, and waits until both answer.
+e2e_start_display()
+{
+    local cookie i start tool
+    for tool in Xvfb openbox xdotool xwininfo xprop wmctrl xauth xclip timeout; do
+        command -v "$tool" >/dev/null ||
+            e2e_fail "'$tool' is not installed (tools/install-deps.sh --test installs what these tests need)"
+    done
+    cookie=$(od -An -N16 -tx1 /dev/urandom | tr -d ' \n')
+    : >"$E2E_TMP/server.auth"
+    xauth -q -f "$E2E_TMP/server.auth" add :0 MIT-MAGIC-COOKIE-1 "$cookie" ||
+        e2e_fail "xauth cannot write a cookie"
+
+    # -noreset: the server would otherwise reset when its last client leaves, and a
+    # client connecting meanwhile (the window manager just after our first query) fails.
+    Xvfb -displayfd 3 -screen 0 "${E2E_SCREEN_W}x${E2E_SCREEN_H}x24" -nolisten tcp -noreset \
+        -auth "$E2E_TMP/server.auth" 3>"$E2E_TMP/display" >"$E2E_TMP/xvfb.log" 2>&1 &
+    E2E_XVFB_PID=$!
+    for i in $(seq 1 200); do
+        grep -q '^[0-9][0-9]*$' "$E2E_TMP/display" 2>/dev/null && break
+        e2e_pid_alive "$E2E_XVFB_PID" || e2e_fail "Xvfb ended at start: $(cat "$E2E_TMP/xvfb.log")"
+        sleep 0.05
+    done
+    grep -q '^[0-9][0-9]*$' "$E2E_TMP/display" || e2e_fail "Xvfb did not report its display in 10 s"
+    export DISPLAY=":$(cat "$E2E_TMP/display")"
+    export XAUTHORITY="$E2E_TMP/client.auth"
+    : >"$XAUTHORITY"
+    xauth -q add "$DISPLAY" MIT-MAGIC-COOKIE-1 "$cookie" || e2e_fail "xauth cannot write a cookie"
+    e2e_wait_until 10 "X server $DISPLAY answers" e2e_x xprop -root _NET_WM_NAME >/dev/null 2>&1
+
+    # Openbox with its built-in default configuration, whatever the user's is.
+    mkdir -p "$E2E_TMP/config"
+    XDG_CONFIG_HOME="$E2E_TMP/config" openbox --sm-disable >"$E2E_TMP/openbox.log" 2>&1 &
+    E2E_WM_PID=$!
+    start=$(e2e_now)
+    until e2e_wm_ready; do
+        e2e_pid_alive "$E2E_WM_PID" || e2e_fail "openbox ended at start: $(cat "$E2E_TMP/openbox.log")"
+        e2e_cmp "$(e2e_elapsed "$start")" '<' 20 ||
+            e2e_fail "openbox does not manage $DISPLAY after 20 s: $(cat "$E2E_TMP/openbox.log")"
+        sleep 0.05
+    done
+    e2e_say "X server $DISPLAY (${E2E_SCREEN_W}x${E2E_SCREEN_H}) with openbox is up"
+}
+
+# ---------------------------------------------------------------------------------------
+# The program
+
+# e2e_start_app BINARY: starts the program on the private display.
+e2e_start_app()
+{
+    [ -x "$1" ] || e2e_fail "no program at '$1'"
+    mkdir -p -m 700 "$E2E_TMP/runtime"
+    : >"$E2E_APP_LOG"
+    env -u SESSION_MANAGER -u DBUS_SESSION_BUS_ADDRESS -u QT_QPA_PLATFORMTHEME \
+        QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR="$E2E_TMP/runtime" \
+        "$1" >"$E2E_APP_LOG" 2>&1 &
+    E2E_APP_PID=$!
+    e2e_say "started $1 (pid $E2E_APP_PID)"
+}
+
+e2e_app_alive() { e2e_pid_alive "$E2E_APP_PID"; }
+e2e_app_ended() { ! e2e_pid_alive "$E2E_APP_PID"; }
+
+# e2e_expect_exit STATUS TIMEOUT: the program ends within TIMEOUT s with STATUS.
+e2e_expect_exit()
+{
+    local want=$1 timeout=$2 status
+    e2e_wait_until "$timeout" "the program ends" e2e_app_ended
+    wait "$E2E_APP_PID"
+    status=$?
+    E2E_APP_PID=
+    [ "$status" -eq "$want" ] || e2e_fail "the program ended with status $status, expected $want"
+    e2e_ok "the program ended with status $status"
+}
+
+# Processor time (user + system) the program has used so far, in clock ticks; fails
+# when the program has ended.
+e2e_app_cpu_ticks()
+{
+    local stat
+    { read -r stat <"/proc/$E2E_APP_PID/stat"; } 2>/dev/null || return 1
+    # Fields after the ")" that closes the command name start at field 3: utime and
+    # stime, fields 14 and 15, are the 12th and 13th of the rest.
+    stat=${stat##*) }
+    set -- $stat
+    echo $((${12} + ${13}))
+}
+
+# ---------------------------------------------------------------------------------------
+# Windows
+
+# e2e_find_window TITLE [XDOTOOL-SEARCH-OPTION...]: prints the ids of every window whose
+# name is exactly TITLE (leading spaces included). `xdotool search` matches a regular
+# expression anywhere in the name, case-insensitively, so its answers are compared
+# again exactly.
+e2e_find_window()
+{
+    local title=$1 pattern id name
+    shift
+    pattern=$(printf '%s' "$title" | sed -e 's/^ *//' -e 's/[][\.*^$+?(){}|/]/\\&/g')
+    for id in $(e2e_x xdotool search "$@" --name "$pattern\$" 2>/dev/null); do
+        name=$(e2e_x xdotool getwindowname "$id" 2>/dev/null) || continue
+        [ "$name" = "$title" ] && echo "$id"
+    done
+}
+
+e2e_window_exists() { [ -n "$(e2e_find_window "$1")" ]; }
+
+# e2e_find_viewable TITLE: the ids of the viewable windows named exactly TITLE; fails
+# when there is none.
+e2e_find_viewable()
+{
+    local ids
+    ids=$(e2e_find_window "$1" --onlyvisible)
+    [ -n "$ids" ] && echo "$ids"
+}
+
+e2e_viewable_title() { e2e_find_viewable "$1" >/dev/null; }
+e2e_no_viewable_title() { ! e2e_find_viewable "$1" >/dev/null; }
+
+# e2e_wait_window TITLE TIMEOUT: waits for a viewable window named exactly TITLE and
+# sets E2E_WIN to its id.
+e2e_wait_window()
+{
+    local title=$1 timeout=$2
+    e2e_wait_until "$timeout" "a window titled '$title' is shown" e2e_viewable_title "$title"
+    E2E_WIN=$(e2e_find_viewable "$title")
+    [ -n "$E2E_WIN" ] || e2e_fail "the window titled '$title' went away at once"
+    [ "$(printf '%s\n' "$E2E_WIN" | wc -l)" -eq 1 ] ||
+        e2e_fail "more than one window titled '$title' is shown: $E2E_WIN"
+}
+
+# e2e_window_info ID: sets E2E_X E2E_Y (absolute position of the client area), E2E_W
+# E2E_H (its size) and E2E_MAP (map state) from xwininfo.
+e2e_window_info()
+{
+    local info
+    info=$(e2e_x xwininfo -id "$1" 2>/dev/null) || return 1
+    E2E_X=$(printf '%s\n' "$info" | sed -n 's/^ *Absolute upper-left X: *//p')
+    E2E_Y=$(printf '%s\n' "$info" | sed -n 's/^ *Absolute upper-left Y: *//p')
+    E2E_W=$(printf '%s\n' "$info" | sed -n 's/^ *Width: *//p')
+    E2E_H=$(printf '%s\n' "$info" | sed -n 's/^ *Height: *//p')
+    E2E_MAP=$(printf '%s\n' "$info" | sed -n 's/^ *Map State: *//p')
+}
+
+e2e_viewable()
+{
+    e2e_window_info "$1" || return 1
+    [ "$E2E_MAP" = IsViewable ]
+}
+e2e_not_viewable() { ! e2e_viewable "$1"; }
+
+e2e_window_gone() { ! e2e_x xwininfo -id "$1" >/dev/null 2>&1; }
+
+# e2e_net_wm_state ID: the window's _NET_WM_STATE atoms, one line.
+e2e_net_wm_state() { e2e_x xprop -id "$1" _NET_WM_STATE 2>/dev/null; }
+
+e2e_is_above() { e2e_net_wm_state "$1" | grep -q '_NET_WM_STATE_ABOVE'; }
+
+e2e_active_window() { e2e_x xdotool getactivewindow 2>/dev/null; }
+e2e_is_active() { [ "$(e2e_active_window)" = "$1" ]; }
+
+# e2e_focus ID: makes the window the active one, as a click on it would.
+e2e_focus()
+{
+    e2e_is_active "$1" && return 0
+    e2e_x xdotool windowactivate "$1" >/dev/null 2>&1
+    e2e_wait_until 5 "window $1 becomes the active window" e2e_is_active "$1"
+}
+
+# e2e_key KEY...: types keys (xdotool key syntax) into the window that has the focus.
+e2e_key() { e2e_x xdotool key --delay 30 "$@" || e2e_fail "xdotool key $* failed"; }
+
+# e2e_type TEXT: types TEXT into the window that has the focus.
+e2e_type() { e2e_x xdotool type --delay 30 -- "$1" || e2e_fail "xdotool type '$1' failed"; }
+
+# e2e_menu_open: one of the program's drop-down menus is shown. Menus carry no WM_NAME
+# (only _NET_WM_NAME) and Qt does not always mark their window type, so they are found
+# as the program's viewable override-redirect windows.
+e2e_menu_open()
+{
+    local id info
+    for id in $(e2e_x xdotool search --classname '^quoriam$' 2>/dev/null); do
+        info=$(e2e_x xwininfo -id "$id" 2>/dev/null) || continue
+        case $info in
+        *"Map State: IsViewable"*) ;;
+        *) continue ;;
+        esac
+        case $info in
+        *"Override Redirect State: yes"*) return 0 ;;
+        esac
+    done
+    return 1
+}
+
+# e2e_menu ACCESS ITEM: opens a menu of the focused window with Alt+ACCESS, waits for it
+# to show and picks ITEM by its access key.
+e2e_menu()
+{
+    e2e_key "alt+$1"
+    e2e_wait_until 5 "Alt+$1 opens a menu" e2e_menu_open
+    e2e_key "$2"
+}
+
+# The text on the clipboard, as its owner hands it out.
+e2e_clipboard() { e2e_x xclip -o -selection clipboard 2>/dev/null; }
+e2e_clipboard_is() { [ "$(e2e_clipboard)" = "$1" ]; }
+
+# e2e_check_focused_text EXPECTED NAME: the text box with the keyboard focus holds
+# EXPECTED. Selects all its text and copies it (Ctrl+A, Ctrl+C), then reads the clipboard.
+# A focus elsewhere copies nothing and leaves the previous clipboard, so consecutive checks
+# should expect different texts.
+e2e_check_focused_text()
+{
+    local want=$1 what=$2 start got
+    e2e_key ctrl+a ctrl+c
+    start=$(e2e_now)
+    until e2e_clipboard_is "$want"; do
+        if e2e_cmp "$(e2e_elapsed "$start")" '>=' 3; then
+            got=$(e2e_clipboard)
+            e2e_fail "$what: the focused box holds '$got', expected '$want'"
+        fi
+        sleep 0.05
+    done
+    e2e_ok "$what holds '$(printf '%s' "$want" | sed -n '1h;1!H;${g;s/\n/\\n/g;p}')'"
+}
+
+# e2e_close ID: asks the window manager to close the window (WM_DELETE_WINDOW).
+e2e_close() { e2e_x wmctrl -i -c "$1" || e2e_fail "wmctrl cannot close window $1"; }
+
+# ---------------------------------------------------------------------------------------
+# Checks on one window
+
+# e2e_check_size ID W H NAME
+e2e_check_size()
+{
+    e2e_window_info "$1" || e2e_fail "$4: window $1 is gone"
+    [ "$E2E_W" -eq "$2" ] && [ "$E2E_H" -eq "$3" ] ||
+        e2e_fail "$4 is ${E2E_W} x ${E2E_H} px, expected $2 x $3"
+    e2e_ok "$4 is $2 x $3 px"
+}
+
+# e2e_check_centred ID NAME: the middle of the client area lies within 30 px of the
+# middle of the screen in both directions (the frame shifts it by its title bar).
+e2e_check_centred()
+{
+    local cx cy dx dy
+    e2e_window_info "$1" || e2e_fail "$2: window $1 is gone"
+    cx=$((E2E_X + E2E_W / 2))
+    cy=$((E2E_Y + E2E_H / 2))
+    dx=$((cx - E2E_SCREEN_W / 2))
+    dy=$((cy - E2E_SCREEN_H / 2))
+    [ "${dx#-}" -le 30 ] && [ "${dy#-}" -le 30 ] ||
+        e2e_fail "$2 is not centred: client area at ($E2E_X,$E2E_Y) ${E2E_W}x${E2E_H}, its middle ($cx,$cy) is off the screen's middle by ($dx,$dy)"
+    e2e_ok "$2 is centred (middle off by $dx,$dy px)"
+}
+
+# e2e_check_above ID NAME / e2e_check_not_above ID NAME
+e2e_check_above()
+{
+    e2e_is_above "$1" || e2e_fail "$2 does not stay on top: $(e2e_net_wm_state "$1")"
+    e2e_ok "$2 stays on top (_NET_WM_STATE_ABOVE)"
+}
+e2e_check_not_above()
+{
+    local state
+    state=$(e2e_net_wm_state "$1")
+    case $state in
+    *_NET_WM_STATE_ABOVE*) e2e_fail "$2 stays on top but should not: $state" ;;
+    esac
+    e2e_ok "$2 does not stay on top"
+}
