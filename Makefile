@@ -4,7 +4,7 @@ BUILD ?= build
 BUILD_TYPE ?= RelWithDebInfo
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
-.PHONY: all deps test-deps configure build run test test-sanitize fuzz screenshots bench artwork clean
+.PHONY: all deps test-deps configure build run test test-sanitize fuzz screenshots docs-screenshots bench artwork clean
 
 all: build
 
@@ -43,6 +43,10 @@ fuzz:
 screenshots: build
 	QT_QPA_PLATFORM=offscreen ./$(BUILD)/tools/screenshots/quoriam_screenshots $(BUILD)/screenshots
 	QT_QPA_PLATFORM=offscreen QT_SCALE_FACTOR=2 ./$(BUILD)/tools/screenshots/quoriam_screenshots $(BUILD)/screenshots/2x
+
+# The pictures of the README.
+docs-screenshots: screenshots
+	cp $(BUILD)/screenshots/*.png docs/
 
 artwork: deps configure
 	cmake --build $(BUILD) --target artwork

@@ -10,6 +10,7 @@
 #include <QWidget>
 
 #ifdef Q_OS_WIN
+#define NOMINMAX
 #include <windows.h>
 #endif
 
@@ -90,6 +91,11 @@ void MsgBox(const QString &prompt, int style, const QString &title)
 
 QString TimeOfDayText()
 {
+    return TimeText(QTime::currentTime());
+}
+
+QString TimeText(const QTime &time)
+{
     // The user's long time format, without the time-zone name it may carry.
     static const QString format = [] {
         const QString longFormat = QLocale::system().timeFormat(QLocale::LongFormat);
@@ -104,7 +110,7 @@ QString TimeOfDayText()
         }
         return result.trimmed();
     }();
-    return QLocale::system().toString(QTime::currentTime(), format);
+    return QLocale::system().toString(time, format);
 }
 
 std::optional<std::int32_t> ToInt32(const QString &text)

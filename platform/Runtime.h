@@ -7,6 +7,7 @@
 #include "forms/Description.h"
 
 #include <QString>
+#include <QTime>
 
 #include <cstdint>
 #include <optional>
@@ -87,6 +88,8 @@ void MsgBox(const QString &prompt, int style, const QString &title);
 
 // The current time of day as text: hours, minutes and seconds in the user's format.
 QString TimeOfDayText();
+// A time of day as text, in the same format.
+QString TimeText(const QTime &time);
 
 // Text to a signed 32-bit integer, fractions rounded half to even. Raises TypeMismatch
 // for a text that is no number and Overflow for one outside the range.
