@@ -44,6 +44,12 @@ screenshots: build
 	QT_QPA_PLATFORM=offscreen ./$(BUILD)/tools/screenshots/quoriam_screenshots $(BUILD)/screenshots
 	QT_QPA_PLATFORM=offscreen QT_SCALE_FACTOR=2 ./$(BUILD)/tools/screenshots/quoriam_screenshots $(BUILD)/screenshots/2x
 
+# Measurements on a real X server (Xvfb), printed as a table.
+bench: test-deps
+	cmake -S . -B $(BUILD)-release -DCMAKE_BUILD_TYPE=Release
+	cmake --build $(BUILD)-release -j $(JOBS) --target quoriam
+	bash bench/wait.sh $(BUILD)-release/quoriam 5
+
 # The pictures of the README.
 docs-screenshots: screenshots
 	cp $(BUILD)/screenshots/*.png docs/

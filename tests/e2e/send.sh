@@ -69,6 +69,7 @@ while :; do
     [ -n "$cpu" ] || e2e_fail "the program ended while waiting to show the fax"
     if FAX=$(e2e_find_viewable "$FAX_TITLE"); then
         t_seen=$(e2e_now)
+        [ "$(printf '%s\n' "$FAX" | wc -l)" -eq 1 ] || e2e_fail "more than one incoming fax is shown: $FAX"
         break
     fi
     last_absent=$t
