@@ -5,6 +5,7 @@
 #include "platform/Resources.h"
 #include "platform/Runtime.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QGroupBox>
 #include <QGuiApplication>
@@ -407,13 +408,44 @@ void FormWindow::showForm()
         shown_ = true;
         adjustSize();
         if (const QScreen *screen = QGuiApplication::primaryScreen()) {
-            const QRect available = screen->availableGeometry();
-            move(available.center() - QPoint(width() / 2, height() / 2));
+            // The whole window, frame included, goes to the centre. The frame of a window
+            // not yet shown is unknown: take that of a window shown before.
+            for (const QWidget *other : QApplication::topLevelWidgets()) {
+                if (other != this && other->isVisible())
+                    rememberFrame(*other);
+            }
+            const QMargins frame = knownFrame();
+            const QSize outer = size().grownBy(frame);
+            move(screen->availableGeometry().center() -
+                 QPoint(outer.width() / 2, outer.height() / 2));
         }
     }
     show();
     raise();
     activateWindow();
+}
+
+namespace {
+QMargins lastFrame;
+}
+
+void FormWindow::rememberFrame(const QWidget &window)
+{
+    const QRect outer = window.frameGeometry(), inner = window.geometry();
+    if (outer != inner)
+        lastFrame = QMargins(inner.left() - outer.left(), inner.top() - outer.top(),
+                             outer.right() - inner.right(), outer.bottom() - inner.bottom());
+}
+
+QMargins FormWindow::knownFrame()
+{
+    return lastFrame;
+}
+
+void FormWindow::hideEvent(QHideEvent *event)
+{
+    rememberFrame(*this);
+    QWidget::hideEvent(event);
 }
 
 void FormWindow::stopTimers()

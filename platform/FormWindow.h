@@ -57,9 +57,14 @@ public:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    // The window manager's frame around windows, as last seen on one of ours.
+    static void rememberFrame(const QWidget &window);
+    static QMargins knownFrame();
+
     void buildMenus();
     void buildControls();
     QWidget *buildControl(const ControlDescription &control, QWidget *container);
