@@ -2,6 +2,7 @@
 
 #include <QFontDatabase>
 #include <QFontInfo>
+#include <QGuiApplication>
 #include <QImageReader>
 #include <QtGlobal>
 
@@ -51,8 +52,18 @@ QPixmap picture(Image image)
         return {};
     case Image::Banner:
         return QPixmap(QStringLiteral(":/quoriam/banner.bmp"));
-    case Image::ProgramIcon:
-        return programIcon().pixmap(QSize(32, 32));
+    case Image::ProgramIcon: {
+        // The icon's own 32 x 32 image; on a high-density screen a larger rendering of
+        // the same book, so that it stays sharp.
+        const qreal ratio = qApp->devicePixelRatio();
+        if (ratio <= 1.0)
+            return programIcon().pixmap(QSize(32, 32), 1.0);
+        QPixmap large(QStringLiteral(":/quoriam/icons/hicolor/128x128/apps/quoriam.png"));
+        const int side = static_cast<int>(std::lround(32 * ratio));
+        large = large.scaled(side, side, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+        large.setDevicePixelRatio(ratio);
+        return large;
+    }
     }
     return {};
 }
@@ -68,10 +79,9 @@ QIcon programIcon()
             if (!image.isNull())
                 result.addPixmap(QPixmap::fromImage(image));
         }
-        // Larger renderings of the same book keep it sharp on high-density screens.
-        for (int size : {48, 128, 256})
-            result.addFile(
-                QStringLiteral(":/quoriam/icons/hicolor/%1x%1/apps/quoriam.png").arg(size));
+        // One larger rendering for title bars and task bars that want it. Windows carry
+        // every size of their icon to the window system at creation, so no more than that.
+        result.addFile(QStringLiteral(":/quoriam/icons/hicolor/48x48/apps/quoriam.png"));
         return result;
     }();
     return icon;

@@ -8,6 +8,7 @@
 #include <QLocale>
 #include <QTime>
 #include <QWidget>
+#include <QWindow>
 
 #ifdef Q_OS_WIN
 #define NOMINMAX
@@ -150,10 +151,16 @@ int SetWindowPos(WindowHandle hWnd, std::intptr_t insertAfter, int x, int y, int
     const bool onTop = insertAfter == topmost;
     if (window->windowFlags().testFlag(Qt::WindowStaysOnTopHint) == onTop)
         return 1;
-    const bool visible = window->isVisible();
-    window->setWindowFlag(Qt::WindowStaysOnTopHint, onTop);
-    if (visible)
-        window->show();
+    Qt::WindowFlags windowFlags = window->windowFlags();
+    windowFlags.setFlag(Qt::WindowStaysOnTopHint, onTop);
+    if (QWindow *handle = window->windowHandle()) {
+        // Tell the window system on the existing window: changing the widget's flags
+        // would destroy the window and build it again, under a new handle.
+        window->overrideWindowFlags(windowFlags);
+        handle->setFlags(windowFlags);
+    } else {
+        window->setWindowFlags(windowFlags);
+    }
     return 1;
 #endif
 }
