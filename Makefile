@@ -44,11 +44,14 @@ screenshots: build
 	QT_QPA_PLATFORM=offscreen ./$(BUILD)/tools/screenshots/quoriam_screenshots $(BUILD)/screenshots
 	QT_QPA_PLATFORM=offscreen QT_SCALE_FACTOR=2 ./$(BUILD)/tools/screenshots/quoriam_screenshots $(BUILD)/screenshots/2x
 
-# Measurements on a real X server (Xvfb), printed as a table.
+# Measurements on a real X server (Xvfb), printed as one Markdown table: start-up and
+# memory against a plain Qt program (bench/baseline), idle cost, the wait, punctuality.
 bench: test-deps
 	cmake -S . -B $(BUILD)-release -DCMAKE_BUILD_TYPE=Release
 	cmake --build $(BUILD)-release -j $(JOBS) --target quoriam
-	bash bench/wait.sh $(BUILD)-release/quoriam 5
+	cmake -S bench -B $(BUILD)-release/bench -DCMAKE_BUILD_TYPE=Release
+	cmake --build $(BUILD)-release/bench -j $(JOBS)
+	bash bench/bench.sh $(BUILD)-release/quoriam $(BUILD)-release/bench
 
 # The pictures of the README.
 docs-screenshots: screenshots

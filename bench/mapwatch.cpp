@@ -30,8 +30,8 @@ std::string windowName(Display *display, Window window)
     int format = 0;
     unsigned long count = 0, after = 0;
     unsigned char *data = nullptr;
-    if (XGetWindowProperty(display, window, netWmName, 0, 1024, False, utf8String, &type,
-                           &format, &count, &after, &data) == Success &&
+    if (XGetWindowProperty(display, window, netWmName, 0, 1024, False, utf8String, &type, &format,
+                           &count, &after, &data) == Success &&
         data != nullptr && type == utf8String) {
         name.assign(reinterpret_cast<char *>(data), count);
     }
@@ -117,8 +117,7 @@ int main(int argc, char *argv[])
     timespec now{};
     if (const Window window = findViewable(display, root, title, 2); window != None) {
         clock_gettime(CLOCK_REALTIME, &now);
-        std::printf("%lld.%09ld 0x%lx\n", static_cast<long long>(now.tv_sec), now.tv_nsec,
-                    window);
+        std::printf("%lld.%09ld 0x%lx\n", static_cast<long long>(now.tv_sec), now.tv_nsec, window);
         return 0;
     }
     std::printf("ready\n");
