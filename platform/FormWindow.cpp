@@ -65,6 +65,9 @@ QString fromUtf8(std::string_view text)
                          "." + property);
 }
 
+// The window manager's frame around windows, as last seen on one of ours.
+QMargins lastFrame;
+
 } // namespace
 
 FormWindow::FormWindow(const FormDefinition &definition)
@@ -414,7 +417,7 @@ void FormWindow::showForm()
                 if (other != this && other->isVisible())
                     rememberFrame(*other);
             }
-            const QMargins frame = knownFrame();
+            const QMargins frame = lastFrame;
             const QSize outer = size().grownBy(frame);
             move(screen->availableGeometry().center() -
                  QPoint(outer.width() / 2, outer.height() / 2));
@@ -425,21 +428,12 @@ void FormWindow::showForm()
     activateWindow();
 }
 
-namespace {
-QMargins lastFrame;
-}
-
 void FormWindow::rememberFrame(const QWidget &window)
 {
     const QRect outer = window.frameGeometry(), inner = window.geometry();
     if (outer != inner)
         lastFrame = QMargins(inner.left() - outer.left(), inner.top() - outer.top(),
                              outer.right() - inner.right(), outer.bottom() - inner.bottom());
-}
-
-QMargins FormWindow::knownFrame()
-{
-    return lastFrame;
 }
 
 void FormWindow::hideEvent(QHideEvent *event)

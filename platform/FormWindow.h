@@ -61,9 +61,7 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    // The window manager's frame around windows, as last seen on one of ours.
     static void rememberFrame(const QWidget &window);
-    static QMargins knownFrame();
 
     void buildMenus();
     void buildControls();
