@@ -19,9 +19,9 @@
 // Every window created under the root is watched from its creation, before the program
 // can map it; a window manager's frames are skipped, since the program draws only into
 // its own windows.
-#include <X11/Xatom.h>
+#include "XWindows.h"
+
 #include <X11/Xlib.h>
-#include <X11/Xutil.h>
 #include <X11/extensions/Xdamage.h>
 
 #include <fcntl.h>
@@ -47,8 +47,6 @@
 
 namespace {
 
-Atom netWmName;
-Atom utf8String;
 pid_t child = -1;
 
 double monotonicMs()
@@ -56,35 +54,6 @@ double monotonicMs()
     timespec t{};
     clock_gettime(CLOCK_MONOTONIC, &t);
     return double(t.tv_sec) * 1e3 + double(t.tv_nsec) / 1e6;
-}
-
-std::string windowName(Display *display, Window window)
-{
-    std::string name;
-    Atom type = None;
-    int format = 0;
-    unsigned long count = 0, after = 0;
-    unsigned char *data = nullptr;
-    if (XGetWindowProperty(display, window, netWmName, 0, 1024, False, utf8String, &type, &format,
-                           &count, &after, &data) == Success &&
-        data != nullptr && type == utf8String) {
-        name.assign(reinterpret_cast<char *>(data), count);
-    }
-    if (data != nullptr)
-        XFree(data);
-    if (type == utf8String)
-        return name;
-    char *plain = nullptr;
-    if (XFetchName(display, window, &plain) && plain != nullptr) {
-        name = plain;
-        XFree(plain);
-    }
-    return name;
-}
-
-int ignoreErrors(Display *, XErrorEvent *)
-{
-    return 0; // windows come and go while they are looked at
 }
 
 // Processor time of every thread of the process in milliseconds, from the scheduler's
@@ -247,8 +216,7 @@ int main(int argc, char *argv[])
     int major = 1, minor = 1;
     XDamageQueryVersion(display, &major, &minor);
     XSetErrorHandler(ignoreErrors);
-    netWmName = XInternAtom(display, "_NET_WM_NAME", False);
-    utf8String = XInternAtom(display, "UTF8_STRING", False);
+    internAtoms(display);
     const Window root = DefaultRootWindow(display);
     XSelectInput(display, root, SubstructureNotifyMask);
     XSync(display, False);

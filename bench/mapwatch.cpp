@@ -6,9 +6,9 @@
 // It listens to structure changes under the root window and under each top-level
 // window (the window manager's frames), so the moment of mapping is known to the
 // millisecond, where polling with xwininfo would add tens of milliseconds.
-#include <X11/Xatom.h>
+#include "XWindows.h"
+
 #include <X11/Xlib.h>
-#include <X11/Xutil.h>
 
 #include <poll.h>
 
@@ -19,38 +19,6 @@
 #include <string>
 
 namespace {
-
-Atom netWmName;
-Atom utf8String;
-
-std::string windowName(Display *display, Window window)
-{
-    std::string name;
-    Atom type = None;
-    int format = 0;
-    unsigned long count = 0, after = 0;
-    unsigned char *data = nullptr;
-    if (XGetWindowProperty(display, window, netWmName, 0, 1024, False, utf8String, &type, &format,
-                           &count, &after, &data) == Success &&
-        data != nullptr && type == utf8String) {
-        name.assign(reinterpret_cast<char *>(data), count);
-    }
-    if (data != nullptr)
-        XFree(data);
-    if (type == utf8String)
-        return name;
-    char *plain = nullptr;
-    if (XFetchName(display, window, &plain) && plain != nullptr) {
-        name = plain;
-        XFree(plain);
-    }
-    return name;
-}
-
-int ignoreErrors(Display *, XErrorEvent *)
-{
-    return 0; // windows come and go while they are looked at
-}
 
 // Looks for a viewable window named TITLE among the root's children and theirs.
 Window findViewable(Display *display, Window parent, const std::string &title, int depth)
@@ -96,8 +64,7 @@ int main(int argc, char *argv[])
         return 2;
     }
     XSetErrorHandler(ignoreErrors);
-    netWmName = XInternAtom(display, "_NET_WM_NAME", False);
-    utf8String = XInternAtom(display, "UTF8_STRING", False);
+    internAtoms(display);
     const Window root = DefaultRootWindow(display);
 
     // Listen under the root and under every window already there; then look once, in
