@@ -16,6 +16,14 @@
 
 using namespace test;
 
+// AddressSanitizer keeps freed memory in quarantine, so resident memory grows in that
+// build without any leak; there its leak checker and the object counts below watch.
+#ifdef __SANITIZE_ADDRESS__
+constexpr bool residentMemoryTells = false;
+#else
+constexpr bool residentMemoryTells = true;
+#endif
+
 namespace {
 
 constexpr int ticksPerDay = 24 * 60 * 60 * 10; // Timer1 fires every 100 ms
@@ -147,8 +155,9 @@ void TstLongRun::dayOfTicks()
           counter.paints, changes);
     QVERIFY(!runtime().ended());
     QVERIFY(!clock->text().isEmpty());
-    QVERIFY2(after - before < allowedGrowthKb,
-             qPrintable(QStringLiteral("grew by %1 kB").arg(after - before)));
+    if (residentMemoryTells)
+        QVERIFY2(after - before < allowedGrowthKb,
+                 qPrintable(QStringLiteral("grew by %1 kB").arg(after - before)));
     QCOMPARE(objectsIn(&window), objectsBefore);
     QCOMPARE(int(QApplication::allWidgets().size()), widgetsBefore);
     // A tick that leaves the caption as it is paints nothing.
