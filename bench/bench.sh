@@ -35,10 +35,10 @@ done
 IDLE_SECONDS=10
 DELAY=10
 HOLD_SECONDS=2
-MAIN_TITLE="Quoriam-The Only Fake Fax Creator Program"
+MAIN_TITLE=$E2E_MAIN_TITLE
 BASELINE_TITLE="Quoriam Baseline"
-SETUP_TITLE="$(printf '%64s' '')Quoriam"
-FAX_TITLE="$(printf '%34s' '')Incoming Fax"
+SETUP_TITLE=$E2E_SETUP_TITLE
+FAX_TITLE=$E2E_FAX_TITLE
 CLK_TCK=$(getconf CLK_TCK)
 
 # Progress to the standard error, so that the standard output is the table alone.
@@ -146,18 +146,6 @@ record_startup()
 # ---------------------------------------------------------------------------------------
 # The setup window, Send and the fax
 
-# open_setup: starts the program and opens the setup window (Incoming Fax > New).
-open_setup()
-{
-    e2e_start_app "$BIN" >/dev/null
-    e2e_wait_window "$MAIN_TITLE" 30
-    e2e_focus "$E2E_WIN"
-    e2e_menu i n
-    e2e_wait_window "$SETUP_TITLE" 10
-    SETUP=$E2E_WIN
-    e2e_focus "$SETUP"
-}
-
 # enter_delay DELAY: types DELAY in the delay box and leaves the focus on Send.
 enter_delay()
 {
@@ -248,7 +236,8 @@ wait_sched=()
 lateness=()
 for run in $(seq 1 "$RUNS"); do
     e2e_say "run $run of $RUNS: setup window idle for $IDLE_SECONDS s, then Send with delay $DELAY"
-    open_setup
+    e2e_open_setup "$BIN"
+    SETUP=$E2E_SETUP
     sleep 1 # the window settles: its first paint and the menu's closing are no part of idling
     cpu_sample
     ticks0=$TICKS sched0=$SCHED at0=$AT

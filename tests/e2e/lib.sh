@@ -24,6 +24,12 @@ E2E_WM_PID=
 E2E_APP_PID=
 E2E_APP_LOG="$E2E_TMP/app.log"
 
+# The program's window titles, exactly: the setup and fax titles are pushed to the right
+# with spaces.
+E2E_MAIN_TITLE="Quoriam-The Only Fake Fax Creator Program"
+E2E_SETUP_TITLE="$(printf '%64s' '')Quoriam"
+E2E_FAX_TITLE="$(printf '%34s' '')Incoming Fax"
+
 # ---------------------------------------------------------------------------------------
 # Reporting
 
@@ -396,4 +402,17 @@ e2e_check_not_above()
     *_NET_WM_STATE_ABOVE*) e2e_fail "$2 stays on top but should not: $state" ;;
     esac
     e2e_ok "$2 does not stay on top"
+}
+
+# e2e_open_setup BIN: starts the program and opens the setup window from the keyboard
+# (Incoming Fax > New: Alt+I, N); sets E2E_SETUP to the setup window, focused.
+e2e_open_setup()
+{
+    e2e_start_app "$1"
+    e2e_wait_window "$E2E_MAIN_TITLE" 30
+    e2e_focus "$E2E_WIN"
+    e2e_menu i n
+    e2e_wait_window "$E2E_SETUP_TITLE" 10
+    E2E_SETUP=$E2E_WIN
+    e2e_focus "$E2E_SETUP"
 }

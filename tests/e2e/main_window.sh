@@ -6,7 +6,7 @@
 . "$(dirname "$0")/lib.sh"
 
 BIN=${1:?usage: main_window.sh PATH/TO/quoriam}
-MAIN_TITLE="Quoriam-The Only Fake Fax Creator Program"
+MAIN_TITLE=$E2E_MAIN_TITLE
 ABOUT_TITLE="Quoriam About"
 
 e2e_start_display

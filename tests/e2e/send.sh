@@ -8,9 +8,9 @@
 . "$(dirname "$0")/lib.sh"
 
 BIN=${1:?usage: send.sh PATH/TO/quoriam}
-MAIN_TITLE="Quoriam-The Only Fake Fax Creator Program"
-SETUP_TITLE="$(printf '%64s' '')Quoriam"
-FAX_TITLE="$(printf '%34s' '')Incoming Fax"
+MAIN_TITLE=$E2E_MAIN_TITLE
+SETUP_TITLE=$E2E_SETUP_TITLE
+FAX_TITLE=$E2E_FAX_TITLE
 BOX_TITLE="Quoriam-Fake Fax Creator"
 CLK_TCK=$(getconf CLK_TCK)
 
@@ -25,13 +25,8 @@ e2e_start_display
 # Starts the program and opens the setup window from the keyboard; sets SETUP.
 open_setup()
 {
-    e2e_start_app "$BIN"
-    e2e_wait_window "$MAIN_TITLE" 30
-    e2e_focus "$E2E_WIN"
-    e2e_menu i n
-    e2e_wait_window "$SETUP_TITLE" 10
-    SETUP=$E2E_WIN
-    e2e_focus "$SETUP"
+    e2e_open_setup "$BIN"
+    SETUP=$E2E_SETUP
     e2e_ok "setup window is shown (Alt+I, N)"
 }
 

@@ -6,9 +6,8 @@
 . "$(dirname "$0")/lib.sh"
 
 BIN=${1:?usage: setup_window.sh PATH/TO/quoriam}
-MAIN_TITLE="Quoriam-The Only Fake Fax Creator Program"
-# 64 spaces, then the name.
-SETUP_TITLE="$(printf '%64s' '')Quoriam"
+MAIN_TITLE=$E2E_MAIN_TITLE
+SETUP_TITLE=$E2E_SETUP_TITLE
 
 e2e_start_display
 e2e_start_app "$BIN"

@@ -14,7 +14,7 @@ CPACK=${1:?usage: deb.sh CPACK BUILD_DIR VERSION DESKTOP_ID}
 BUILD=${2:?usage: deb.sh CPACK BUILD_DIR VERSION DESKTOP_ID}
 VERSION=${3:?usage: deb.sh CPACK BUILD_DIR VERSION DESKTOP_ID}
 ID=${4:?usage: deb.sh CPACK BUILD_DIR VERSION DESKTOP_ID}
-MAIN_TITLE="Quoriam-The Only Fake Fax Creator Program"
+MAIN_TITLE=$E2E_MAIN_TITLE
 
 for tool in dpkg dpkg-deb; do
     command -v "$tool" >/dev/null || fail "'$tool' is not installed"
