@@ -21,6 +21,70 @@ void ClientArea::paintEvent(QPaintEvent *)
         painter.drawPixmap(0, 0, picture_);
 }
 
+LabelControl::LabelControl(const QString &caption, bool centred, QWidget *parent) : QLabel(parent)
+{
+    setTextFormat(Qt::PlainText);
+    setWordWrap(true);
+    setAlignment(Qt::AlignTop | (centred ? Qt::AlignHCenter : Qt::AlignLeft | Qt::AlignAbsolute));
+    caption_ = caption;
+    setText(shownText(caption));
+}
+
+bool LabelControl::setCaption(const QString &caption)
+{
+    if (caption == caption_)
+        return false;
+    caption_ = caption;
+    setText(shownText(caption));
+    return true;
+}
+
+QString LabelControl::shownText(const QString &caption)
+{
+    // A label shows a few lines of a few hundred pixels: beyond these lengths nothing of
+    // a caption is seen, whatever its letters.
+    constexpr qsizetype longRun = 1024, keptOfRun = 512, longest = 16384;
+    enum Class { Break, Space, Other };
+    const auto classOf = [](QChar c) {
+        if (c == u'\n' || c == u'\r' || c == QChar::ParagraphSeparator || c == QChar::LineSeparator)
+            return Break;
+        return c.isSpace() ? Space : Other;
+    };
+    QString shown;
+    shown.reserve(std::min(caption.size(), longest + 2 * keptOfRun));
+    for (qsizetype i = 0; i < caption.size() && shown.size() < longest;) {
+        const QChar c = caption[i];
+        const Class kind = classOf(c);
+        if (kind == Break && c == u'\r' && i + 1 < caption.size() && caption[i + 1] == u'\n') {
+            shown += QStringLiteral("\r\n");
+            i += 2;
+            continue;
+        }
+        if (kind == Break) {
+            shown += c == u'\r' || c == QChar::ParagraphSeparator ? QChar(u'\n') : c;
+            ++i;
+            continue;
+        }
+        qsizetype end = i + 1;
+        while (end < caption.size() && classOf(caption[end]) == kind)
+            ++end;
+        if (end - i <= longRun) {
+            shown += QStringView(caption).sliced(i, end - i);
+        } else {
+            // Its start shows in a left-to-right line, its end in a right-to-left one.
+            qsizetype head = i + keptOfRun, tail = end - keptOfRun;
+            if (caption[head - 1].isHighSurrogate())
+                --head;
+            if (caption[tail].isLowSurrogate())
+                ++tail;
+            shown += QStringView(caption).sliced(i, head - i);
+            shown += QStringView(caption).sliced(tail, end - tail);
+        }
+        i = end;
+    }
+    return shown;
+}
+
 FrameControl::FrameControl(const QString &caption, QWidget *parent) : QGroupBox(caption, parent)
 {
     setAutoFillBackground(true);

@@ -24,6 +24,27 @@ private:
     QPixmap picture_;
 };
 
+// A label. Its caption is kept exactly as written and drawn wrapped at word boundaries,
+// cut at the label's edges; left-aligned text stays at the left whatever its direction.
+class LabelControl : public QLabel
+{
+    Q_OBJECT
+public:
+    LabelControl(const QString &caption, bool centred, QWidget *parent);
+    QString caption() const { return caption_; }
+    // Returns false, and paints nothing again, when the caption is the same.
+    bool setCaption(const QString &caption);
+
+    // What is drawn for a caption: the same text, but for line breaks that labels would
+    // not break at (a lone CR, U+2029), which break the line as in a text box, and for a
+    // very long caption, which is shortened where that cannot show: the end of text that
+    // does not fit, and the middle of runs of letters or spaces too long for one line.
+    static QString shownText(const QString &caption);
+
+private:
+    QString caption_;
+};
+
 // A frame: an opaque grey panel with an etched border and its caption at the top left.
 class FrameControl : public QGroupBox
 {

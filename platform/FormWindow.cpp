@@ -4,16 +4,14 @@
 #include "platform/FormsRuntime.h"
 #include "platform/Resources.h"
 #include "platform/Runtime.h"
+#include "platform/TextBoxes.h"
 
 #include <QApplication>
 #include <QCloseEvent>
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QKeyEvent>
-#include <QLabel>
-#include <QLineEdit>
 #include <QMenuBar>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
 #include <QTimer>
@@ -21,7 +19,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <limits>
 
 namespace vb {
 
@@ -192,12 +189,7 @@ QWidget *FormWindow::buildControl(const ControlDescription &control, QWidget *co
 
     switch (control.kind) {
     case Kind::Label: {
-        auto *label = new QLabel(container);
-        label->setTextFormat(Qt::PlainText);
-        label->setWordWrap(true);
-        label->setAlignment(Qt::AlignTop |
-                            (control.alignment == Center ? Qt::AlignHCenter : Qt::AlignLeft));
-        label->setText(caption);
+        auto *label = new LabelControl(caption, control.alignment == Center, container);
         label->setAutoFillBackground(control.backStyle == Opaque);
         QPalette colours = label->palette();
         colours.setColor(QPalette::Window, colours.color(QPalette::Button));
@@ -211,25 +203,18 @@ QWidget *FormWindow::buildControl(const ControlDescription &control, QWidget *co
     }
     case Kind::TextBox: {
         if (control.multiLine) {
-            auto *box = new QPlainTextEdit(container);
-            box->setLineWrapMode(QPlainTextEdit::NoWrap);
-            box->setTabChangesFocus(true);
+            auto *box = new MultiLineBox(caption, container);
             const auto policy = control.scrollBars == BothScrollBars ? Qt::ScrollBarAlwaysOn
                                                                      : Qt::ScrollBarAlwaysOff;
             box->setHorizontalScrollBarPolicy(policy);
             box->setVerticalScrollBarPolicy(policy);
-            box->setPlainText(caption);
             box->viewport()->installEventFilter(this);
-            connect(box, &QPlainTextEdit::textChanged, this,
+            connect(box, &MultiLineBox::changed, this,
                     [this, name] { raiseEvent(name, "Change"); });
             widget = box;
         } else {
-            auto *box = new QLineEdit(container);
-            box->setMaxLength(std::numeric_limits<int>::max());
-            box->setText(caption);
-            box->setCursorPosition(0);
-            connect(box, &QLineEdit::textChanged, this,
-                    [this, name] { raiseEvent(name, "Change"); });
+            auto *box = new LineBox(caption, container);
+            connect(box, &LineBox::changed, this, [this, name] { raiseEvent(name, "Change"); });
             widget = box;
         }
         widget->setGeometry(geometry);
@@ -279,7 +264,7 @@ QWidget *FormWindow::buildControl(const ControlDescription &control, QWidget *co
     widget->setVisible(control.visible);
     controls_[std::string(control.name)] = Entry{&control, widget, nullptr};
     byWidget_[widget] = &control;
-    if (auto *box = qobject_cast<QPlainTextEdit *>(widget))
+    if (auto *box = qobject_cast<MultiLineBox *>(widget))
         byWidget_[box->viewport()] = &control;
     return widget;
 }
@@ -320,8 +305,8 @@ void FormWindow::nameByHeading(const Entry &entry)
         heading.chop(1);
     // A text box shows its value to assistive tools itself; a label's value goes into
     // its name after the heading.
-    if (auto *label = qobject_cast<QLabel *>(entry.widget))
-        heading += QStringLiteral(": ") + label->text();
+    if (auto *label = qobject_cast<LabelControl *>(entry.widget))
+        heading += QStringLiteral(": ") + label->caption();
     entry.widget->setAccessibleName(heading);
 }
 
@@ -340,34 +325,24 @@ bool FormWindow::hasControl(std::string_view name) const
 
 QString FormWindow::text(std::string_view name) const
 {
-    const Entry &entry = control(name);
-    if (auto *box = qobject_cast<QLineEdit *>(entry.widget))
-        return box->text();
-    if (auto *box = qobject_cast<QPlainTextEdit *>(entry.widget))
-        return box->toPlainText();
+    if (auto *box = dynamic_cast<TextBox *>(control(name).widget))
+        return box->content();
     noSuchProperty(name, "Text");
 }
 
 void FormWindow::setText(std::string_view name, const QString &text)
 {
-    const Entry &entry = control(name);
-    if (auto *box = qobject_cast<QLineEdit *>(entry.widget)) {
-        box->setText(text); // raises Change only when the text differs
-        return;
-    }
-    if (auto *box = qobject_cast<QPlainTextEdit *>(entry.widget)) {
-        if (box->toPlainText() != text)
-            box->setPlainText(text);
-        return;
-    }
-    noSuchProperty(name, "Text");
+    auto *box = dynamic_cast<TextBox *>(control(name).widget);
+    if (!box)
+        noSuchProperty(name, "Text");
+    box->setContent(text); // raises Change only when the text differs
 }
 
 QString FormWindow::caption(std::string_view name) const
 {
     const Entry &entry = control(name);
-    if (auto *label = qobject_cast<QLabel *>(entry.widget))
-        return label->text();
+    if (auto *label = qobject_cast<LabelControl *>(entry.widget))
+        return label->caption();
     if (auto *button = qobject_cast<QPushButton *>(entry.widget))
         return button->text();
     if (auto *frame = qobject_cast<QGroupBox *>(entry.widget))
@@ -378,11 +353,8 @@ QString FormWindow::caption(std::string_view name) const
 void FormWindow::setCaption(std::string_view name, const QString &caption)
 {
     const Entry &entry = control(name);
-    if (auto *label = qobject_cast<QLabel *>(entry.widget)) {
-        if (label->text() == caption) // an unchanged caption is not painted again
-            return;
-        label->setText(caption);
-        if (!entry.description->heading.empty())
+    if (auto *label = qobject_cast<LabelControl *>(entry.widget)) {
+        if (label->setCaption(caption) && !entry.description->heading.empty())
             nameByHeading(entry);
         return;
     }

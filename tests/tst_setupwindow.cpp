@@ -3,6 +3,7 @@
 #include "TestSupport.h"
 
 #include "forms/Forms.h"
+#include "platform/TextBoxes.h"
 
 #include <QClipboard>
 #include <QLabel>
@@ -237,7 +238,7 @@ void TstSetupWindow::clear()
     setup().setText("Text4", QStringLiteral("yesterday"));
     setup().setText("Text5", delay);
     clickOn("Picture1");
-    QSignalSpy changes(widget("Text5"), SIGNAL(textChanged(QString)));
+    QSignalSpy changes(static_cast<vb::LineBox *>(widget("Text5")), &vb::LineBox::changed);
     BoxWatcher watcher;
     QTest::mouseClick(widget("Command2"), Qt::LeftButton);
     QCOMPARE(text("Text1"), QStringLiteral("Fake Person"));
