@@ -16,7 +16,8 @@ bool initialisePlatform();
 QByteArray choosePlatform(const QByteArray &requested, const QByteArray &display);
 
 // Creates the application, calls `initialise`, shows the startup window and runs until
-// the program ends. Returns the exit status.
+// the program ends. Returns the exit status. When no platform can start (no display),
+// prints one line that says why and exits with status 1.
 int runProgram(int argc, char *argv[], bool (*initialise)());
 
 } // namespace vb
