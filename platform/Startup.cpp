@@ -166,22 +166,27 @@ bool initialisePlatform()
     return fontsLoaded;
 }
 
-QByteArray choosePlatform(const QByteArray &requested, const QByteArray &display)
+QByteArray choosePlatform(const QByteArray &requested, const QByteArray &display,
+                          const QByteArray &waylandDisplay)
 {
 #ifdef Q_OS_LINUX
     // Wayland compositors ignore stay-on-top and the placement of windows. Where the
-    // session also offers X11 (XWayland), run there, unless the user chose a platform.
+    // session also offers X11 (XWayland), run there, unless the user chose a platform;
+    // in a Wayland session whose X11 cannot be reached, run on Wayland after all.
     if (requested.isEmpty() && !display.isEmpty())
-        return QByteArrayLiteral("xcb");
+        return waylandDisplay.isEmpty() ? QByteArrayLiteral("xcb")
+                                        : QByteArrayLiteral("xcb;wayland");
 #else
     Q_UNUSED(display);
+    Q_UNUSED(waylandDisplay);
 #endif
     return requested;
 }
 
 int runProgram(int argc, char *argv[], bool (*initialise)())
 {
-    const QByteArray platform = choosePlatform(qgetenv("QT_QPA_PLATFORM"), qgetenv("DISPLAY"));
+    const QByteArray platform =
+        choosePlatform(qgetenv("QT_QPA_PLATFORM"), qgetenv("DISPLAY"), qgetenv("WAYLAND_DISPLAY"));
     if (!platform.isEmpty())
         qputenv("QT_QPA_PLATFORM", platform);
     StartupMessages startupMessages;

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Without a display to run on, the program says so in one line on stderr and ends with
-# status 1: no abort, no signal, no core file. Three ways to get there: DISPLAY names no
-# running X server; no DISPLAY outside Wayland; QT_QPA_PLATFORM names no platform.
+# status 1: no abort, no signal, no core file. Four ways to get there: DISPLAY names no
+# running X server; no DISPLAY outside Wayland; QT_QPA_PLATFORM names no platform; in a
+# Wayland session neither X11 nor Wayland can be reached.
 # Usage: no_display.sh PATH/TO/quoriam
 set -u
 
@@ -61,4 +62,7 @@ $(cat "$TMP/err")"
 expect_failure "no X server at $DISPLAY_NONE" "\"$DISPLAY_NONE\"" DISPLAY="$DISPLAY_NONE"
 expect_failure "DISPLAY unset" "DISPLAY is not set"
 expect_failure "unknown platform" '"nonsense" named by QT_QPA_PLATFORM' QT_QPA_PLATFORM=nonsense
+# X11 is chosen with Wayland as the fallback; neither answers.
+expect_failure "neither X11 nor Wayland" "\"$DISPLAY_NONE\" or the Wayland display \"quoriam-none\"" \
+    DISPLAY="$DISPLAY_NONE" WAYLAND_DISPLAY=quoriam-none
 ok "all checks passed"
