@@ -36,6 +36,30 @@ if(UNIX AND NOT APPLE)
         DESTINATION "${QUORIAM_INSTALL_DOCDIR}")
     file(GLOB QUORIAM_FONT_LICENSES "${PROJECT_SOURCE_DIR}/resources/fonts/*-OFL.txt")
     install(FILES ${QUORIAM_FONT_LICENSES} DESTINATION "${QUORIAM_INSTALL_DOCDIR}/fonts")
+
+    # The manual page quoriam(1), carrying the project's version, and the changelog (in
+    # Debian's format, the package being its own upstream), both compressed as Debian
+    # keeps them: gzip -9n, best compression, no name or time stamp in the header.
+    find_program(QUORIAM_GZIP gzip REQUIRED)
+    configure_file("${QUORIAM_PACKAGING_DIR}/linux/quoriam.1.in"
+        "${PROJECT_BINARY_DIR}/doc/quoriam.1" @ONLY)
+    configure_file("${QUORIAM_PACKAGING_DIR}/linux/changelog"
+        "${PROJECT_BINARY_DIR}/doc/changelog" COPYONLY)
+    set(QUORIAM_COMPRESSED_DOCS "")
+    foreach(doc quoriam.1 changelog)
+        set(plain "${PROJECT_BINARY_DIR}/doc/${doc}")
+        add_custom_command(OUTPUT "${plain}.gz"
+            COMMAND "${QUORIAM_GZIP}" -9nkf "${plain}"
+            DEPENDS "${plain}"
+            COMMENT "Compressing ${doc}"
+            VERBATIM)
+        list(APPEND QUORIAM_COMPRESSED_DOCS "${plain}.gz")
+    endforeach()
+    add_custom_target(quoriam_docs ALL DEPENDS ${QUORIAM_COMPRESSED_DOCS})
+    install(FILES "${PROJECT_BINARY_DIR}/doc/quoriam.1.gz"
+        DESTINATION "${CMAKE_INSTALL_MANDIR}/man1")
+    install(FILES "${PROJECT_BINARY_DIR}/doc/changelog.gz"
+        DESTINATION "${QUORIAM_INSTALL_DOCDIR}")
 endif()
 
 # ---------------------------------------------------------------------------------------
@@ -72,5 +96,7 @@ else()
     set(CPACK_DEBIAN_PACKAGE_DEPENDS
         "libqt6widgets6 (>= 6.4), libqt6gui6 (>= 6.4), libqt6core6 (>= 6.4), qt6-qpa-plugins")
 endif()
+# Qt's Wayland platform, on which the program runs where X11 cannot be reached.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland")
 
 include(CPack)

@@ -463,22 +463,28 @@ void TstRuntime::platformChoice_data()
 {
     QTest::addColumn<QByteArray>("requested");
     QTest::addColumn<QByteArray>("display");
+    QTest::addColumn<QByteArray>("wayland");
     QTest::addColumn<QByteArray>("chosen");
     QTest::newRow("X11 offered, nothing chosen")
-        << QByteArray() << QByteArray(":0") << QByteArray("xcb");
-    QTest::newRow("user chose Wayland")
-        << QByteArray("wayland") << QByteArray(":0") << QByteArray("wayland");
-    QTest::newRow("no X11") << QByteArray() << QByteArray() << QByteArray();
-    QTest::newRow("offscreen") << QByteArray("offscreen") << QByteArray()
+        << QByteArray() << QByteArray(":0") << QByteArray() << QByteArray("xcb");
+    QTest::newRow("user chose Wayland") << QByteArray("wayland") << QByteArray(":0")
+                                        << QByteArray("wayland-0") << QByteArray("wayland");
+    QTest::newRow("no X11") << QByteArray() << QByteArray() << QByteArray() << QByteArray();
+    QTest::newRow("offscreen") << QByteArray("offscreen") << QByteArray() << QByteArray()
                                << QByteArray("offscreen");
+    QTest::newRow("XWayland, Wayland as fallback")
+        << QByteArray() << QByteArray(":0") << QByteArray("wayland-0") << QByteArray("xcb;wayland");
+    QTest::newRow("Wayland without X11")
+        << QByteArray() << QByteArray() << QByteArray("wayland-0") << QByteArray();
 }
 
 void TstRuntime::platformChoice()
 {
     QFETCH(QByteArray, requested);
     QFETCH(QByteArray, display);
+    QFETCH(QByteArray, wayland);
     QFETCH(QByteArray, chosen);
-    QCOMPARE(vb::choosePlatform(requested, display), chosen);
+    QCOMPARE(vb::choosePlatform(requested, display, wayland), chosen);
 }
 
 void TstRuntime::accessibleNames_data()

@@ -5,7 +5,7 @@ set -eu
 
 packages="cmake make g++ qt6-base-dev qt6-qpa-plugins fonts-dejavu-core"
 if [ "${1:-}" = "--test" ]; then
-    packages="$packages xvfb xauth openbox xdotool x11-utils wmctrl xclip desktop-file-utils appstream dpkg-dev file libxdamage-dev"
+    packages="$packages xvfb xauth openbox xdotool x11-utils wmctrl xclip desktop-file-utils appstream dpkg-dev file libxdamage-dev lintian"
 fi
 
 missing=""
@@ -21,5 +21,6 @@ if [ "$(id -u)" -ne 0 ]; then
     sudo="sudo"
 fi
 echo "Installing:$missing"
-$sudo apt-get update
-DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y --no-install-recommends $missing
+# Another install running at the same time holds dpkg's lock: wait for it.
+$sudo apt-get -o DPkg::Lock::Timeout=600 update
+DEBIAN_FRONTEND=noninteractive $sudo apt-get -o DPkg::Lock::Timeout=600 install -y --no-install-recommends $missing

@@ -89,4 +89,18 @@ check_tree()
     compgen -G "$prefix/share/doc/quoriam/fonts/*-OFL.txt" >/dev/null ||
         fail "no font licences under share/doc/quoriam/fonts"
     ok "licences under share/doc/quoriam"
+
+    # The changelog and the manual page, gzip-compressed, both of this version.
+    local changelog manual
+    changelog=$(gzip -dc "$prefix/share/doc/quoriam/changelog.gz" 2>/dev/null) ||
+        fail "no gzip-compressed share/doc/quoriam/changelog.gz"
+    case ${changelog%%$'\n'*} in
+    "quoriam ($version) "*) ;;
+    *) fail "share/doc/quoriam/changelog.gz: newest entry '${changelog%%$'\n'*}', the project's version is $version" ;;
+    esac
+    manual=$(gzip -dc "$prefix/share/man/man1/quoriam.1.gz" 2>/dev/null) ||
+        fail "no gzip-compressed manual page share/man/man1/quoriam.1.gz"
+    grep -q "^\.TH QUORIAM 1 .*\"Quoriam $version\"" <<<"$manual" ||
+        fail "share/man/man1/quoriam.1.gz is not quoriam(1) of version $version: $(grep '^\.TH' <<<"$manual")"
+    ok "changelog and manual page quoriam(1) of version $version"
 }

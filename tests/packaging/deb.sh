@@ -3,7 +3,7 @@
 # directory, checks its control fields and its file list, unpacks it with dpkg -x and
 # starts the unpacked program on a private X server with a window manager: its main window
 # appears, carries the window class the desktop entry announces, and closing it ends the
-# program with status 0.
+# program with status 0. lintian reports no error and no warning on the package.
 # Usage: deb.sh CPACK BUILD_DIR VERSION DESKTOP_ID
 . "$(dirname "$0")/../e2e/lib.sh"
 . "$(dirname "$0")/checks.sh"
@@ -16,7 +16,7 @@ VERSION=${3:?usage: deb.sh CPACK BUILD_DIR VERSION DESKTOP_ID}
 ID=${4:?usage: deb.sh CPACK BUILD_DIR VERSION DESKTOP_ID}
 MAIN_TITLE=$E2E_MAIN_TITLE
 
-for tool in dpkg dpkg-deb; do
+for tool in dpkg dpkg-deb lintian; do
     command -v "$tool" >/dev/null || fail "'$tool' is not installed"
 done
 
@@ -28,6 +28,16 @@ arch=$(dpkg --print-architecture)
 DEB="$E2E_TMP/out/quoriam_${VERSION}_${arch}.deb"
 [ -f "$DEB" ] || fail "cpack made no $(basename "$DEB"): $(ls "$E2E_TMP/out")"
 ok "cpack built $(basename "$DEB")"
+
+# --- lintian ----------------------------------------------------------------------------
+# Debian's own checks of a binary package: policy, the changelog, the manual page (with
+# man's warnings), the desktop entry, the binary. Informational tags are not failures.
+lintian --fail-on error,warning "$DEB" >"$E2E_TMP/lintian.log" 2>&1
+lintian_status=$?
+if [ "$lintian_status" -ne 0 ] || grep -qE '^[EW]: ' "$E2E_TMP/lintian.log"; then
+    fail "lintian (status $lintian_status) reports: $(grep -v 'root privileges' "$E2E_TMP/lintian.log")"
+fi
+ok "lintian: no errors, no warnings"
 
 # --- Control fields ---------------------------------------------------------------------
 dpkg-deb -I "$DEB" >"$E2E_TMP/info" || fail "dpkg-deb -I cannot read the package"
@@ -55,7 +65,7 @@ dpkg-deb -c "$DEB" >"$E2E_TMP/contents" || fail "dpkg-deb -c cannot list the pac
 # Columns: mode owner/group size date time path.
 listed() { awk -v p="./$1" '$6 == p { print $1, $2 }' "$E2E_TMP/contents"; }
 expected="usr/bin/quoriam usr/share/applications/$ID.desktop usr/share/metainfo/$ID.metainfo.xml
-    usr/share/doc/quoriam/copyright"
+    usr/share/doc/quoriam/copyright usr/share/doc/quoriam/changelog.gz usr/share/man/man1/quoriam.1.gz"
 for size in $ICON_SIZES; do
     expected="$expected usr/share/icons/hicolor/${size}x${size}/apps/quoriam.png"
 done
@@ -74,7 +84,7 @@ esac
 # Only /usr: a package must not put files in /usr/local, /opt or /home.
 others=$(awk '$6 != "./" && $6 !~ /^\.\/usr\// && $6 != "./usr/"' "$E2E_TMP/contents")
 [ -z "$others" ] || fail "the package installs outside /usr: $others"
-ok "contents: program, desktop entry, metainfo, licence and the icons"
+ok "contents: program, desktop entry, metainfo, licence, changelog, manual page and the icons"
 
 # --- Unpacked ---------------------------------------------------------------------------
 dpkg -x "$DEB" "$E2E_TMP/root" || fail "dpkg -x cannot unpack the package"
