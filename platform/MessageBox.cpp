@@ -3,9 +3,41 @@
 #include "platform/Resources.h"
 #include "platform/Runtime.h"
 
+#include <QEvent>
+#include <QFontDatabase>
+#include <QFontMetrics>
+#include <QGridLayout>
 #include <QMessageBox>
+#include <QSpacerItem>
+#include <QTimer>
+
+#include <algorithm>
 
 namespace vb {
+
+namespace {
+
+// A box that comes back when a window manager minimises it anyway (some offer that on
+// every window): minimised, a modal box would leave the program looking frozen.
+class ModalBox : public QMessageBox
+{
+public:
+    using QMessageBox::QMessageBox;
+
+protected:
+    void changeEvent(QEvent *event) override
+    {
+        QMessageBox::changeEvent(event);
+        if (event->type() == QEvent::WindowStateChange && isMinimized())
+            QTimer::singleShot(0, this, [this] {
+                setWindowState(windowState() & ~Qt::WindowMinimized);
+                show();
+                activateWindow();
+            });
+    }
+};
+
+} // namespace
 
 void showMessageBox(const QString &prompt, int style, const QString &title)
 {
@@ -26,14 +58,34 @@ void showMessageBox(const QString &prompt, int style, const QString &title)
     default:
         break;
     }
-    QMessageBox box(icon, title, prompt, QMessageBox::Ok);
+    ModalBox box(icon, title, prompt, QMessageBox::Ok);
     box.setTextFormat(Qt::PlainText);
     box.setWindowIcon(programIcon());
-    // Modality first: set after the stay-on-top hint, it would drop that hint.
+    // Modality first: set after the stay-on-top hint, it would drop that hint. A modal
+    // box offers no minimise: minimised, it would leave the program looking frozen.
     box.setWindowModality(Qt::ApplicationModal);
+    Qt::WindowFlags flags = Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                            Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
     if (style & vbSystemModal)
-        box.setWindowFlag(Qt::WindowStaysOnTopHint, true);
+        flags |= Qt::WindowStaysOnTopHint;
+    box.setWindowFlags(flags);
+    // At least as wide as its title in the title bar, beside the title bar's buttons.
+    auto *layout = static_cast<QGridLayout *>(box.layout());
+    layout->addItem(new QSpacerItem(titleBarWidth(title), 0), layout->rowCount(), 0, 1,
+                    layout->columnCount());
     box.exec();
+}
+
+int titleBarWidth(const QString &title)
+{
+    // Window managers draw titles in a bold face of about 11 points at most, beside up
+    // to four buttons as wide as the bar is high, and margins.
+    QFont font = QFontDatabase::systemFont(QFontDatabase::TitleFont);
+    font.setBold(true);
+    font.setPointSizeF(std::max<qreal>(font.pointSizeF(), 11));
+    const QFontMetrics metrics(font);
+    const int barHeight = metrics.height() + 10;
+    return metrics.horizontalAdvance(title) + 4 * barHeight;
 }
 
 } // namespace vb

@@ -9,4 +9,7 @@ namespace vb {
 // closes it.
 void showMessageBox(const QString &prompt, int style, const QString &title);
 
+// The width a window needs for its title in the title bar, with room for the bar's buttons.
+int titleBarWidth(const QString &title);
+
 } // namespace vb

@@ -116,8 +116,11 @@ QString TimeText(const QTime &time)
 
 std::optional<std::int32_t> ToInt32(const QString &text)
 {
+    // The point, and the decimal separator of the user's locale (the comma of "2,5").
+    const QString separator = QLocale().decimalPoint();
     return textToInt32(std::u16string_view(reinterpret_cast<const char16_t *>(text.utf16()),
-                                           static_cast<std::size_t>(text.size())));
+                                           static_cast<std::size_t>(text.size())),
+                       separator.size() == 1 ? separator.front().unicode() : u'.');
 }
 
 std::int32_t I4Str(const QString &text)

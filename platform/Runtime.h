@@ -91,7 +91,8 @@ QString TimeOfDayText();
 // A time of day as text, in the same format.
 QString TimeText(const QTime &time);
 
-// Text to a signed 32-bit integer, fractions rounded half to even. Raises TypeMismatch
+// Text to a signed 32-bit integer, fractions rounded half to even; the decimal point is
+// '.' or the user's locale's separator. Raises TypeMismatch
 // for a text that is no number and Overflow for one outside the range.
 std::int32_t I4Str(const QString &text);
 // The same conversion, with nothing for a text that cannot be converted.

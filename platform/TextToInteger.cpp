@@ -38,8 +38,11 @@ constexpr std::int64_t kMaxIntegerDigits = 10;
 
 } // namespace
 
-std::optional<std::int32_t> textToInt32(std::u16string_view text)
+std::optional<std::int32_t> textToInt32(std::u16string_view text, char16_t decimalSeparator)
 {
+    const auto isPoint = [decimalSeparator](char16_t c) {
+        return c == u'.' || c == decimalSeparator;
+    };
     std::size_t first = 0;
     std::size_t last = text.size();
     while (first < last && isBlank(text[first])) {
@@ -69,7 +72,7 @@ std::optional<std::int32_t> textToInt32(std::u16string_view text)
             if (!seenPoint) {
                 ++integerDigits;
             }
-        } else if (c == u'.' && !seenPoint) {
+        } else if (isPoint(c) && !seenPoint) {
             seenPoint = true;
         } else {
             break;
@@ -113,7 +116,7 @@ std::optional<std::int32_t> textToInt32(std::u16string_view text)
         const char16_t c = s[significantBegin];
         if (c == u'0') {
             ++leadingZeros;
-        } else if (c != u'.') {
+        } else if (!isPoint(c)) {
             break;
         }
     }
@@ -139,7 +142,7 @@ std::optional<std::int32_t> textToInt32(std::u16string_view text)
     bool nonzeroAfterRoundingDigit = false;
     for (std::size_t i = significantBegin; i < mantissaEnd; ++i) {
         const char16_t c = s[i];
-        if (c == u'.') {
+        if (isPoint(c)) {
             continue;
         }
         const int d = digitValue(c);

@@ -48,6 +48,8 @@ struct SeenBox
     int buttons;
     bool applicationModal;
     bool staysOnTop;
+    bool offersMinimise;
+    int width;
 };
 
 // Watches for modal message boxes while alive: records each one and closes it with
@@ -84,7 +86,10 @@ private:
         boxes.push_back({box->text(), box->windowTitle(), box->icon(),
                          static_cast<int>(box->buttons().size()),
                          box->windowModality() == Qt::ApplicationModal,
-                         box->windowFlags().testFlag(Qt::WindowStaysOnTopHint)});
+                         box->windowFlags().testFlag(Qt::WindowStaysOnTopHint),
+                         !box->windowFlags().testFlag(Qt::CustomizeWindowHint) ||
+                             box->windowFlags().testFlag(Qt::WindowMinimizeButtonHint),
+                         box->width()});
         if (whileOpen)
             whileOpen();
         if (box) {

@@ -454,6 +454,7 @@ void TstRuntime::errorReport()
     QCOMPARE(box.title, QStringLiteral("Probe Title"));
     QCOMPARE(box.icon, QMessageBox::Critical);
     QCOMPARE(box.buttons, 1);
+    QVERIFY(box.staysOnTop && box.applicationModal && !box.offersMinimise);
     QVERIFY(runtime().ended());
     QCOMPARE(runtime().exitStatus(), 1);
     QCOMPARE(afterEnd, 0);

@@ -67,6 +67,7 @@ class TstSending : public QObject
 private slots:
     void init()
     {
+        QLocale::setDefault(QLocale::c()); // the point alone is the decimal separator
         startProject();
         vb::FormNew.Show();
     }
@@ -74,6 +75,7 @@ private slots:
     {
         vb::setWaitClock(nullptr);
         runtime().reset();
+        QLocale::setDefault(QLocale::system());
     }
 
     void roundHalfEven_data();
@@ -217,17 +219,22 @@ void TstSending::delayRounding_data()
 {
     QTest::addColumn<QString>("delay");
     QTest::addColumn<double>("lasts");
-    QTest::newRow("2.5 waits 2") << "2.5" << 2.0;
-    QTest::newRow("3.5 waits 4") << "3.5" << 4.0;
-    QTest::newRow(" 1e1 ") << " 1e1 " << 10.0;
-    QTest::newRow("zero") << "0" << 0.0;
-    QTest::newRow("minus three") << "-3" << 0.0;
+    QTest::addColumn<QString>("locale");
+    QTest::newRow("2.5 waits 2") << "2.5" << 2.0 << "C";
+    QTest::newRow("3.5 waits 4") << "3.5" << 4.0 << "C";
+    QTest::newRow(" 1e1 ") << " 1e1 " << 10.0 << "C";
+    QTest::newRow("zero") << "0" << 0.0 << "C";
+    QTest::newRow("minus three") << "-3" << 0.0 << "C";
+    QTest::newRow("German 2,5 waits 2") << "2,5" << 2.0 << "de_DE";
+    QTest::newRow("German 2.5 waits 2") << "2.5" << 2.0 << "de_DE";
 }
 
 void TstSending::delayRounding()
 {
     QFETCH(QString, delay);
     QFETCH(double, lasts);
+    QFETCH(QString, locale);
+    QLocale::setDefault(QLocale(locale));
     FakeClock fake(200.0);
     ClockScope scope(&fake);
     setup().setText("Text5", delay);

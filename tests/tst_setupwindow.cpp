@@ -3,6 +3,7 @@
 #include "TestSupport.h"
 
 #include "forms/Forms.h"
+#include "platform/MessageBox.h"
 #include "platform/TextBoxes.h"
 
 #include <QClipboard>
@@ -201,6 +202,8 @@ void TstSetupWindow::delayCheck()
     QCOMPARE(seen.buttons, 1);
     QVERIFY(seen.applicationModal);
     QVERIFY(seen.staysOnTop);
+    QVERIFY(!seen.offersMinimise);
+    QVERIFY(seen.width >= vb::titleBarWidth(seen.title)); // the title is not cut
 }
 
 void TstSetupWindow::messageBoxClosesByKeyboard_data()

@@ -22,14 +22,14 @@ QString repeated(QChar c, qsizetype count)
     return QString(count, c);
 }
 
-void accepted(const char *name, const QString &text, qint32 value)
+void accepted(const char *name, const QString &text, qint32 value, QChar separator = u'.')
 {
-    QTest::addRow("%s", name) << text << true << value;
+    QTest::addRow("%s", name) << text << true << value << separator;
 }
 
-void rejected(const char *name, const QString &text)
+void rejected(const char *name, const QString &text, QChar separator = u'.')
 {
-    QTest::addRow("%s", name) << text << false << qint32{0};
+    QTest::addRow("%s", name) << text << false << qint32{0} << separator;
 }
 
 } // namespace
@@ -39,6 +39,7 @@ void TstTextToInteger::convert_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<bool>("valid");
     QTest::addColumn<qint32>("value");
+    QTest::addColumn<QChar>("separator"); // the decimal separator of the user's locale
 
     // Plain integers, signs and surrounding blanks.
     accepted("zero", "0", 0);
@@ -71,6 +72,14 @@ void TstTextToInteger::convert_data()
     rejected("signed point alone", "-.");
     rejected("two points", "1.2.3");
     rejected("point then exponent only", ".e1");
+
+    // The locale's decimal separator, besides the point.
+    accepted("decimal comma", "2,5", 2, u',');
+    accepted("point where the comma is usual", "2.5", 2, u',');
+    accepted("comma, exponent", "-1,5e1", -15, u',');
+    accepted("comma as point, not as thousands", "1,000", 1, u',');
+    rejected("comma and point", "1,2.3", u',');
+    accepted("arabic decimal separator", QStringLiteral("3\u066b5"), 4, QChar(0x066B));
 
     // Halves go to the even neighbour.
     accepted("half to zero", "0.5", 0);
@@ -164,9 +173,10 @@ void TstTextToInteger::convert()
     QFETCH(QString, text);
     QFETCH(bool, valid);
     QFETCH(qint32, value);
+    QFETCH(QChar, separator);
 
     const std::u16string utf16 = text.toStdU16String();
-    const std::optional<std::int32_t> result = vb::textToInt32(utf16);
+    const std::optional<std::int32_t> result = vb::textToInt32(utf16, separator.unicode());
 
     QCOMPARE(result.has_value(), valid);
     if (valid) {

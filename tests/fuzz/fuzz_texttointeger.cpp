@@ -1,8 +1,9 @@
 // libFuzzer target for vb::textToInt32.
 //
 // Every input is read twice: byte by byte (Latin-1, which is UTF-8 for ASCII) and as little-endian
-// UTF-16 code units. Each reading goes through textToInt32 and through a reference written here
-// another way: a table-driven state machine for the grammar and a base-10^9 big integer for the
+// UTF-16 code units, and each reading with the point alone and with a comma besides it as the
+// decimal separator. Each goes through textToInt32 and through a reference written here another
+// way: a table-driven state machine for the grammar and a base-10^9 big integer for the
 // value, rounding by comparing twice the remainder with the divisor. Any disagreement aborts.
 #include "platform/TextToInteger.h"
 
@@ -55,8 +56,11 @@ constexpr State kNext[StateCount][kSymbolCount] = {
 };
 // clang-format on
 
-Symbol classify(char16_t c)
+Symbol classify(char16_t c, char16_t separator)
 {
+    if (c == separator) {
+        return Symbol::Point;
+    }
     switch (c) {
     case u' ':
     case u'\t':
@@ -83,12 +87,12 @@ struct Parsed
     std::string exponent; // exponent digits
 };
 
-std::optional<Parsed> parse(std::u16string_view text)
+std::optional<Parsed> parse(std::u16string_view text, char16_t separator)
 {
     Parsed p;
     State state = Start;
     for (const char16_t c : text) {
-        const Symbol symbol = classify(c);
+        const Symbol symbol = classify(c, separator);
         const State next = kNext[state][static_cast<int>(symbol)];
         if (symbol == Symbol::Sign && state == Start) {
             p.negative = c == u'-';
@@ -241,9 +245,9 @@ Big addOne(Big a)
 
 // ---- Reference value ----------------------------------------------------------------------
 
-std::optional<std::int32_t> reference(std::u16string_view text)
+std::optional<std::int32_t> reference(std::u16string_view text, char16_t separator)
 {
-    const std::optional<Parsed> p = parse(text);
+    const std::optional<Parsed> p = parse(text, separator);
     if (!p) {
         return std::nullopt;
     }
@@ -326,10 +330,10 @@ void fail(const char *why, std::u16string_view text, const std::optional<std::in
     std::abort();
 }
 
-void check(std::u16string_view text)
+void check(std::u16string_view text, char16_t separator)
 {
-    const std::optional<std::int32_t> got = vb::textToInt32(text);
-    const std::optional<std::int32_t> want = reference(text);
+    const std::optional<std::int32_t> got = vb::textToInt32(text, separator);
+    const std::optional<std::int32_t> want = reference(text, separator);
     if (got != want) {
         fail("reference", text, got, want);
     }
@@ -338,12 +342,12 @@ void check(std::u16string_view text)
     std::u16string padded = u" \t";
     padded.append(text);
     padded.append(u"\t ");
-    if (const auto r = vb::textToInt32(padded); r != got) {
+    if (const auto r = vb::textToInt32(padded, separator); r != got) {
         fail("padded", padded, r, got);
     }
     std::u16string suffixed(text);
     suffixed.push_back(u'x');
-    if (const auto r = vb::textToInt32(suffixed); r.has_value()) {
+    if (const auto r = vb::textToInt32(suffixed, separator); r.has_value()) {
         fail("suffixed", suffixed, r, std::nullopt);
     }
 }
@@ -355,12 +359,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     std::u16string bytes(size, u'\0');
     std::transform(data, data + size, bytes.begin(),
                    [](std::uint8_t b) { return static_cast<char16_t>(b); });
-    check(bytes);
+    check(bytes, u'.');
+    check(bytes, u',');
 
     std::u16string units(size / 2, u'\0');
     for (std::size_t i = 0; i < units.size(); ++i) {
         units[i] = static_cast<char16_t>(data[2 * i] | (data[2 * i + 1] << 8));
     }
-    check(units);
+    check(units, u'.');
+    check(units, u',');
     return 0;
 }
