@@ -70,7 +70,7 @@ if(QUORIAM_DPKG_SHLIBDEPS AND QUORIAM_FILE)
 else()
     set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS OFF)
     set(CPACK_DEBIAN_PACKAGE_DEPENDS
-        "libqt6widgets6 (>= 6.4), libqt6gui6 (>= 6.4), libqt6core6 (>= 6.4), qt6-qpa-plugins")
+        "libqt6widgets6 (>= 6.4), libqt6gui6 (>= 6.4), libqt6core6 (>= 6.4), libxcb1, qt6-qpa-plugins")
 endif()
 
 include(CPack)
