@@ -94,7 +94,7 @@ if(QUORIAM_DPKG_SHLIBDEPS AND QUORIAM_FILE)
 else()
     set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS OFF)
     set(CPACK_DEBIAN_PACKAGE_DEPENDS
-        "libqt6widgets6 (>= 6.4), libqt6gui6 (>= 6.4), libqt6core6 (>= 6.4), qt6-qpa-plugins")
+        "libqt6widgets6 (>= 6.4), libqt6gui6 (>= 6.4), libqt6core6 (>= 6.4), libxcb1, qt6-qpa-plugins")
 endif()
 # Qt's Wayland platform, on which the program runs where X11 cannot be reached.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland")

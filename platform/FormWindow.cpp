@@ -2,6 +2,7 @@
 
 #include "platform/Controls.h"
 #include "platform/FormsRuntime.h"
+#include "platform/Placement.h"
 #include "platform/Resources.h"
 #include "platform/Runtime.h"
 #include "platform/TextBoxes.h"
@@ -13,7 +14,6 @@
 #include <QKeyEvent>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QScreen>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -61,9 +61,6 @@ QString fromUtf8(std::string_view text)
     throw Error(438, "Object doesn't support this property or method: " + std::string(control) +
                          "." + property);
 }
-
-// The window manager's frame around windows, as last seen on one of ours.
-QMargins lastFrame;
 
 } // namespace
 
@@ -382,36 +379,11 @@ void FormWindow::showForm()
     if (!shown_) {
         shown_ = true;
         adjustSize();
-        if (const QScreen *screen = QGuiApplication::primaryScreen()) {
-            // The whole window, frame included, goes to the centre. The frame of a window
-            // not yet shown is unknown: take that of a window shown before.
-            for (const QWidget *other : QApplication::topLevelWidgets()) {
-                if (other != this && other->isVisible())
-                    rememberFrame(*other);
-            }
-            const QMargins frame = lastFrame;
-            const QSize outer = size().grownBy(frame);
-            move(screen->availableGeometry().center() -
-                 QPoint(outer.width() / 2, outer.height() / 2));
-        }
+        centreOnWorkArea(*this);
     }
     show();
     raise();
     activateWindow();
-}
-
-void FormWindow::rememberFrame(const QWidget &window)
-{
-    const QRect outer = window.frameGeometry(), inner = window.geometry();
-    if (outer != inner)
-        lastFrame = QMargins(inner.left() - outer.left(), inner.top() - outer.top(),
-                             outer.right() - inner.right(), outer.bottom() - inner.bottom());
-}
-
-void FormWindow::hideEvent(QHideEvent *event)
-{
-    rememberFrame(*this);
-    QWidget::hideEvent(event);
 }
 
 void FormWindow::stopTimers()

@@ -51,18 +51,15 @@ public:
     void setCaption(std::string_view control, const QString &caption);
     void setControlVisible(std::string_view control, bool visible);
 
-    // Visible, modeless and ownerless; centred on the screen the first time.
+    // Visible, modeless and ownerless; centred on the work area the first time.
     void showForm();
     void stopTimers();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
-    void hideEvent(QHideEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    static void rememberFrame(const QWidget &window);
-
     void buildMenus();
     void buildControls();
     QWidget *buildControl(const ControlDescription &control, QWidget *container);

@@ -3,9 +3,9 @@
 # asking dpkg first and calling apt-get only for what is missing.
 set -eu
 
-packages="cmake make g++ qt6-base-dev qt6-qpa-plugins fonts-dejavu-core"
+packages="cmake make g++ qt6-base-dev libxcb1-dev qt6-qpa-plugins fonts-dejavu-core"
 if [ "${1:-}" = "--test" ]; then
-    packages="$packages xvfb xauth openbox xdotool x11-utils wmctrl xclip desktop-file-utils appstream dpkg-dev file libxdamage-dev lintian"
+    packages="$packages xvfb xauth openbox xdotool x11-utils wmctrl xclip desktop-file-utils appstream dpkg-dev file libxdamage-dev lintian icewm"
 fi
 
 missing=""

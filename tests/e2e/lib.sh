@@ -7,12 +7,24 @@
 # Every process started here is stopped on every way out of the script (normal end,
 # failure, Ctrl-C, SIGTERM from CTest).
 #
-# Needs: Xvfb, openbox, xdotool, xwininfo and xprop (x11-utils), wmctrl, xauth, and
-# xclip, and coreutils' timeout. tools/install-deps.sh --test installs them.
+# E2E_WM picks the window manager: openbox (the default), icewm, fluxbox, or none (a
+# bare X server, where nothing draws frames, activates windows or closes them politely).
+#
+# Needs: Xvfb, openbox (or the chosen window manager), xdotool, xwininfo and xprop
+# (x11-utils), wmctrl, xauth, and xclip, and coreutils' timeout. tools/install-deps.sh
+# --test installs them, and icewm as a second window manager.
 
 set -u
 
 E2E_NAME=$(basename "$0" .sh)
+E2E_WM=${E2E_WM:-openbox}
+case $E2E_WM in
+openbox | icewm | fluxbox | none) ;;
+*)
+    printf '[%s] FAIL: E2E_WM=%s: expected openbox, icewm, fluxbox or none\n' "$E2E_NAME" "$E2E_WM" >&2
+    exit 1
+    ;;
+esac
 E2E_SCREEN_W=1280
 E2E_SCREEN_H=1024
 # No X query may take longer than this (seconds); a hung server fails the test.
@@ -128,14 +140,21 @@ e2e_wait_until()
 # Runs an X client with a time limit.
 e2e_x() { timeout "$E2E_X_TIMEOUT" "$@"; }
 
-e2e_wm_ready() { e2e_x xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
+# A window manager is ready once it has announced itself (EWMH) and published the work
+# area that windows are placed in.
+e2e_wm_ready()
+{
+    e2e_x xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' &&
+        e2e_x xprop -root _NET_WORKAREA 2>/dev/null | grep -q '='
+}
 
-# Starts Xvfb on a free display, with an authorisation cookie of its own, and openbox
-# on it, and waits until both answer.
+# Starts Xvfb on a free display, with an authorisation cookie of its own, and the window
+# manager E2E_WM on it, and waits until both answer.
 e2e_start_display()
 {
-    local cookie i start tool
-    for tool in Xvfb openbox xdotool xwininfo xprop wmctrl xauth xclip timeout; do
+    local cookie i start tool wm wm_tools=
+    [ "$E2E_WM" = none ] || wm_tools="$E2E_WM wmctrl"
+    for tool in Xvfb $wm_tools xdotool xwininfo xprop xauth xclip timeout; do
         command -v "$tool" >/dev/null ||
             e2e_fail "'$tool' is not installed (tools/install-deps.sh --test installs what these tests need)"
     done
@@ -161,18 +180,25 @@ e2e_start_display()
     xauth -q add "$DISPLAY" MIT-MAGIC-COOKIE-1 "$cookie" || e2e_fail "xauth cannot write a cookie"
     e2e_wait_until 10 "X server $DISPLAY answers" e2e_x xprop -root _NET_WM_NAME >/dev/null 2>&1
 
-    # Openbox with its built-in default configuration, whatever the user's is.
-    mkdir -p "$E2E_TMP/config"
-    XDG_CONFIG_HOME="$E2E_TMP/config" openbox --sm-disable >"$E2E_TMP/openbox.log" 2>&1 &
+    if [ "$E2E_WM" = none ]; then
+        e2e_say "X server $DISPLAY (${E2E_SCREEN_W}x${E2E_SCREEN_H}) without a window manager is up"
+        return 0
+    fi
+
+    # The window manager with its built-in default configuration, whatever the user's is.
+    mkdir -p "$E2E_TMP/config" "$E2E_TMP/home"
+    wm=("$E2E_WM")
+    [ "$E2E_WM" = openbox ] && wm+=(--sm-disable)
+    HOME="$E2E_TMP/home" XDG_CONFIG_HOME="$E2E_TMP/config" "${wm[@]}" >"$E2E_TMP/wm.log" 2>&1 &
     E2E_WM_PID=$!
     start=$(e2e_now)
     until e2e_wm_ready; do
-        e2e_pid_alive "$E2E_WM_PID" || e2e_fail "openbox ended at start: $(cat "$E2E_TMP/openbox.log")"
+        e2e_pid_alive "$E2E_WM_PID" || e2e_fail "$E2E_WM ended at start: $(cat "$E2E_TMP/wm.log")"
         e2e_cmp "$(e2e_elapsed "$start")" '<' 20 ||
-            e2e_fail "openbox does not manage $DISPLAY after 20 s: $(cat "$E2E_TMP/openbox.log")"
+            e2e_fail "$E2E_WM does not manage $DISPLAY after 20 s: $(cat "$E2E_TMP/wm.log")"
         sleep 0.05
     done
-    e2e_say "X server $DISPLAY (${E2E_SCREEN_W}x${E2E_SCREEN_H}) with openbox is up"
+    e2e_say "X server $DISPLAY (${E2E_SCREEN_W}x${E2E_SCREEN_H}) with $E2E_WM is up"
 }
 
 # ---------------------------------------------------------------------------------------
@@ -290,14 +316,27 @@ e2e_net_wm_state() { e2e_x xprop -id "$1" _NET_WM_STATE 2>/dev/null; }
 
 e2e_is_above() { e2e_net_wm_state "$1" | grep -q '_NET_WM_STATE_ABOVE'; }
 
-e2e_active_window() { e2e_x xdotool getactivewindow 2>/dev/null; }
+# The active window, as the window manager says; without one, the window with the
+# keyboard focus.
+e2e_active_window()
+{
+    if [ "$E2E_WM" = none ]; then
+        e2e_x xdotool getwindowfocus -f 2>/dev/null
+    else
+        e2e_x xdotool getactivewindow 2>/dev/null
+    fi
+}
 e2e_is_active() { [ "$(e2e_active_window)" = "$1" ]; }
 
 # e2e_focus ID: makes the window the active one, as a click on it would.
 e2e_focus()
 {
     e2e_is_active "$1" && return 0
-    e2e_x xdotool windowactivate "$1" >/dev/null 2>&1
+    if [ "$E2E_WM" = none ]; then
+        e2e_x xdotool windowfocus "$1" >/dev/null 2>&1
+    else
+        e2e_x xdotool windowactivate "$1" >/dev/null 2>&1
+    fi
     e2e_wait_until 5 "window $1 becomes the active window" e2e_is_active "$1"
 }
 
@@ -373,19 +412,55 @@ e2e_check_size()
     e2e_ok "$4 is $2 x $3 px"
 }
 
-# e2e_check_centred ID NAME: the middle of the client area lies within 30 px of the
-# middle of the screen in both directions (the frame shifts it by its title bar).
+# e2e_work_area: sets E2E_WA_X E2E_WA_Y E2E_WA_W E2E_WA_H to the work area of the current
+# desktop (_NET_WORKAREA), or to the whole screen without a window manager.
+e2e_work_area()
+{
+    local desktop values
+    E2E_WA_X=0 E2E_WA_Y=0 E2E_WA_W=$E2E_SCREEN_W E2E_WA_H=$E2E_SCREEN_H
+    [ "$E2E_WM" = none ] && return 0
+    desktop=$(e2e_x xprop -root -notype _NET_CURRENT_DESKTOP 2>/dev/null | sed -n 's/.* = //p')
+    values=$(e2e_x xprop -root -notype _NET_WORKAREA 2>/dev/null | sed -n 's/.* = //p' | tr -d ' ')
+    set -- ${values//,/ }
+    shift $((4 * ${desktop:-0})) 2>/dev/null || set --
+    [ $# -ge 4 ] || e2e_fail "no work area for desktop ${desktop:-0} in _NET_WORKAREA ($values)"
+    E2E_WA_X=$1 E2E_WA_Y=$2 E2E_WA_W=$3 E2E_WA_H=$4
+}
+
+# e2e_frame_extents ID: sets E2E_FRAME to the window manager's frame around the window,
+# "left right top bottom" (_NET_FRAME_EXTENTS); fails while there is none. Without a
+# window manager there is no frame: "0 0 0 0".
+e2e_frame_extents()
+{
+    local values
+    E2E_FRAME="0 0 0 0"
+    [ "$E2E_WM" = none ] && return 0
+    values=$(e2e_x xprop -id "$1" -notype _NET_FRAME_EXTENTS 2>/dev/null | sed -n 's/.* = //p')
+    [ -n "$values" ] || return 1
+    E2E_FRAME=${values//,/}
+}
+
+e2e_framed() { e2e_viewable "$1" && e2e_frame_extents "$1"; }
+
+# e2e_check_centred ID NAME: the window with its frame (the window manager's, when there
+# is one) is centred on the work area: its middle is within 2 px of the work area's
+# middle in both directions. Waits for the window to be shown in its frame first.
 e2e_check_centred()
 {
-    local cx cy dx dy
-    e2e_window_info "$1" || e2e_fail "$2: window $1 is gone"
-    cx=$((E2E_X + E2E_W / 2))
-    cy=$((E2E_Y + E2E_H / 2))
-    dx=$((cx - E2E_SCREEN_W / 2))
-    dy=$((cy - E2E_SCREEN_H / 2))
-    [ "${dx#-}" -le 30 ] && [ "${dy#-}" -le 30 ] ||
-        e2e_fail "$2 is not centred: client area at ($E2E_X,$E2E_Y) ${E2E_W}x${E2E_H}, its middle ($cx,$cy) is off the screen's middle by ($dx,$dy)"
-    e2e_ok "$2 is centred (middle off by $dx,$dy px)"
+    local left right top bottom fx fy fw fh dx2 dy2 dx dy
+    e2e_wait_until 5 "$2 is shown in its frame (_NET_FRAME_EXTENTS)" e2e_framed "$1"
+    read -r left right top bottom <<<"$E2E_FRAME"
+    e2e_work_area
+    fx=$((E2E_X - left)) fy=$((E2E_Y - top))
+    fw=$((E2E_W + left + right)) fh=$((E2E_H + top + bottom))
+    # Twice the offsets, to keep half pixels.
+    dx2=$(((2 * fx + fw) - (2 * E2E_WA_X + E2E_WA_W)))
+    dy2=$(((2 * fy + fh) - (2 * E2E_WA_Y + E2E_WA_H)))
+    dx=$(awk -v d="$dx2" 'BEGIN { printf "%.1f", d / 2 }')
+    dy=$(awk -v d="$dy2" 'BEGIN { printf "%.1f", d / 2 }')
+    [ "${dx2#-}" -le 4 ] && [ "${dy2#-}" -le 4 ] ||
+        e2e_fail "$2 is not centred: its frame at ($fx,$fy) ${fw}x${fh} (window ${E2E_W}x${E2E_H}, frame $left $right $top $bottom) has its middle off the work area's (${E2E_WA_X},${E2E_WA_Y} ${E2E_WA_W}x${E2E_WA_H}) by ($dx,$dy) px"
+    e2e_ok "$2 is centred on the work area (frame's middle off by $dx,$dy px)"
 }
 
 # e2e_check_above ID NAME / e2e_check_not_above ID NAME

@@ -1,0 +1,36 @@
+#!/usr/bin/env bash
+# Each of the four windows opens centred on the work area, frame included, under the
+# window manager E2E_WM (or none): the main window, About, the setup window and the
+# incoming fax, in one run of the program.
+# Usage: [E2E_WM=icewm|fluxbox|none] centring.sh PATH/TO/quoriam
+. "$(dirname "$0")/lib.sh"
+
+BIN=${1:?usage: centring.sh PATH/TO/quoriam}
+
+e2e_start_display
+e2e_start_app "$BIN"
+e2e_wait_window "$E2E_MAIN_TITLE" 30
+MAIN=$E2E_WIN
+e2e_check_centred "$MAIN" "main window"
+
+e2e_focus "$MAIN"
+e2e_menu f a
+e2e_wait_window "Quoriam About" 10
+e2e_check_centred "$E2E_WIN" "About window"
+
+e2e_focus "$MAIN"
+e2e_menu i n
+e2e_wait_window "$E2E_SETUP_TITLE" 10
+SETUP=$E2E_WIN
+e2e_check_centred "$SETUP" "setup window"
+
+# Send with no delay: four Tabs from the sender box to the delay box, then to Send.
+e2e_focus "$SETUP"
+e2e_key Tab Tab Tab Tab ctrl+a
+e2e_type 0
+e2e_check_focused_text 0 "delay box"
+e2e_key Tab space
+e2e_wait_window "$E2E_FAX_TITLE" 10
+e2e_check_centred "$E2E_WIN" "incoming fax"
+
+e2e_say "all checks passed"
