@@ -41,11 +41,20 @@ public:
             QTimer deadline;
             deadline.setSingleShot(true);
             deadline.setTimerType(Qt::PreciseTimer);
-            QObject::connect(&deadline, &QTimer::timeout, &loop, &QEventLoop::quit);
+            bool reached = false;
+            QObject::connect(&deadline, &QTimer::timeout, &loop, [&] {
+                reached = true;
+                loop.quit();
+            });
             deadline.start(ms);
             runtime.enterLoop(&loop);
             loop.exec();
             runtime.leaveLoop(&loop);
+            // Left neither at the deadline nor by the end of the program: the application
+            // was asked to quit (the session ends, the desktop's Quit). Every event loop
+            // returns at once from now on, so the program ends here.
+            if (!reached && !runtime.ended())
+                runtime.end(0);
         }
     }
 };

@@ -4,8 +4,52 @@
 #include <QPainter>
 
 #include <algorithm>
+#include <cmath>
 
 namespace vb {
+
+namespace {
+
+// Lines, shapes and frames are one pixel wide. On a screen of 1.5 or 2 device pixels per
+// pixel, a line drawn in logical pixels can come out thicker on one side of a rectangle
+// than on the other; these draw on whole device pixels instead, every line equally thick.
+
+// The device pixels that `box`, in logical pixels, covers: its edges rounded to the
+// nearest device pixel boundary.
+QRect onDevice(const QTransform &toDevice, const QRect &box)
+{
+    const QRectF exact = toDevice.mapRect(QRectF(box));
+    const auto round = [](qreal v) { return static_cast<int>(std::floor(v + 0.5)); };
+    return QRect(QPoint(round(exact.left()), round(exact.top())),
+                 QPoint(round(exact.right()) - 1, round(exact.bottom()) - 1));
+}
+
+// Fills the outline of `box` (or all of it, where it is one pixel wide or high), moved
+// right and down by `shift` line widths.
+void drawOutline(QPainter &painter, const QRect &box, const QColor &colour, int shift = 0)
+{
+    const QTransform toDevice = painter.deviceTransform();
+    const int width = std::max(1, qRound(toDevice.m11()));
+    const QRect device = onDevice(toDevice, box).translated(shift * width, shift * width);
+    painter.save();
+    painter.setWorldTransform(toDevice.inverted() * painter.worldTransform());
+    if (box.width() == 1 || box.height() == 1) {
+        painter.fillRect(
+            QRect(device.topLeft(), QSize(box.width() == 1 ? width : device.width(),
+                                          box.height() == 1 ? width : device.height())),
+            colour);
+    } else {
+        painter.fillRect(QRect(device.left(), device.top(), device.width(), width), colour);
+        painter.fillRect(QRect(device.left(), device.bottom() + 1 - width, device.width(), width),
+                         colour);
+        painter.fillRect(QRect(device.left(), device.top(), width, device.height()), colour);
+        painter.fillRect(QRect(device.right() + 1 - width, device.top(), width, device.height()),
+                         colour);
+    }
+    painter.restore();
+}
+
+} // namespace
 
 ClientArea::ClientArea(const QColor &background, const QPixmap &picture, QWidget *parent)
     : QWidget(parent), background_(background), picture_(picture)
@@ -98,11 +142,9 @@ void FrameControl::paintEvent(QPaintEvent *)
     painter.fillRect(rect(), colours.color(QPalette::Button));
     const QFontMetrics metrics(font());
     const int top = metrics.height() / 2;
-    const QRect border = rect().adjusted(0, top, -2, -2);
-    painter.setPen(colours.color(QPalette::Dark));
-    painter.drawRect(border);
-    painter.setPen(colours.color(QPalette::Light));
-    painter.drawRect(border.translated(1, 1));
+    const QRect border = rect().adjusted(0, top, -1, -1);
+    drawOutline(painter, border, colours.color(QPalette::Dark));
+    drawOutline(painter, border, colours.color(QPalette::Light), 1);
     if (title().isEmpty())
         return;
     const QRect caption(8, 0, metrics.horizontalAdvance(title()) + 4, metrics.height());
@@ -124,6 +166,10 @@ LineControl::LineControl(QPoint from, QPoint to, QWidget *parent)
 void LineControl::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
+    if (from_.x() == to_.x() || from_.y() == to_.y()) {
+        drawOutline(painter, rect(), palette().color(QPalette::Text));
+        return;
+    }
     painter.setPen(QPen(palette().color(QPalette::Text), 1));
     painter.drawLine(from_ - pos(), to_ - pos());
 }
@@ -136,9 +182,7 @@ ShapeControl::ShapeControl(QWidget *parent) : QWidget(parent)
 void ShapeControl::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    painter.setPen(QPen(palette().color(QPalette::Text), 1));
-    painter.setBrush(Qt::NoBrush);
-    painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    drawOutline(painter, rect(), palette().color(QPalette::Text));
 }
 
 PictureBoxControl::PictureBoxControl(const QPixmap &picture, QWidget *parent)

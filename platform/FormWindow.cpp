@@ -134,6 +134,12 @@ void FormWindow::buildMenus()
         const std::string_view name = entry.name;
         connect(action, &QAction::triggered, this, [this, name] { raiseEvent(name, "Click"); });
     }
+    // F10 opens the first menu, as on Windows and most Linux desktops.
+    auto *f10 = new QAction(this);
+    f10->setShortcut(Qt::Key_F10);
+    addAction(f10);
+    connect(f10, &QAction::triggered, menuBar_,
+            [this] { menuBar_->setActiveAction(menuBar_->actions().value(0)); });
 }
 
 void FormWindow::buildControls()
@@ -407,6 +413,11 @@ void FormWindow::closeEvent(QCloseEvent *event)
 
 void FormWindow::raiseEvent(std::string_view control, std::string_view event)
 {
+    // What the user cannot see, the user cannot click: a click that reaches a control of
+    // a hidden window (say Send, pressed again through assistive tools during the wait)
+    // is ignored.
+    if (event == "Click" && !isVisible())
+        return;
     FormsRuntime::instance().raise(*this, control, event);
 }
 

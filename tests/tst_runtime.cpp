@@ -5,10 +5,12 @@
 
 #include "forms/Forms.h"
 #include "modules/Timing.h"
+#include "platform/Controls.h"
 #include "platform/Resources.h"
 #include "platform/Startup.h"
 
 #include <QAccessible>
+#include <QElapsedTimer>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -99,9 +101,12 @@ private slots:
     void faceNames();
     void startup();
     void tabOrder();
+    void outlinesEven();
+    void f10OpensTheMenu();
     void aboutIsBuiltAgainAfterClosing();
     void endFromHandler();
     void endFromNestedLoop();
+    void quitRequestDuringWait();
     void endFromMenuAndClose_data();
     void endFromMenuAndClose();
     void errorReport();
@@ -352,6 +357,56 @@ void TstRuntime::tabOrder()
     }
 }
 
+void TstRuntime::outlinesEven()
+{
+    // The outlines of shapes and of the frame are as thick on every side, at any scale.
+    vb::FormWindow &setup = runtime().window("FormNew");
+    setup.showForm();
+    const QImage image = setup.clientArea()->grab().toImage();
+    const qreal scale = image.devicePixelRatio();
+    // Device pixels of `colour` met crossing the edge at `at` (logical), going by `step`.
+    const auto thickness = [&](QPointF at, QPoint step, const QColor &colour) {
+        int count = 0;
+        for (int i = -int(4 * scale); i <= int(4 * scale); ++i) {
+            const QPoint p = (at * scale).toPoint() + i * step;
+            count += image.valid(p) && image.pixel(p) == colour.rgb();
+        }
+        return count;
+    };
+    QList<QPair<QWidget *, QColor>> outlined;
+    for (auto *shape : setup.findChildren<vb::ShapeControl *>())
+        outlined.append({shape, shape->palette().color(QPalette::Text)});
+    auto *frame = setup.findChild<vb::FrameControl *>();
+    outlined.append({frame, frame->palette().color(QPalette::Dark)});
+    for (const auto &[widget, colour] : outlined) {
+        QRectF box(widget->mapTo(setup.clientArea(), QPoint(0, 0)), widget->size());
+        if (widget == frame) // its top edge runs through the middle of its caption
+            box.adjust(0, QFontMetrics(frame->font()).height() / 2, 0, 0);
+        const QPointF middle = box.center();
+        const QList<int> sides{thickness({middle.x(), box.top()}, {0, 1}, colour),
+                               thickness({middle.x(), box.bottom()}, {0, 1}, colour),
+                               thickness({box.left(), middle.y()}, {1, 0}, colour),
+                               thickness({box.right(), middle.y()}, {1, 0}, colour)};
+        QVERIFY2(sides[0] > 0 && sides.count(sides[0]) == 4,
+                 qPrintable(widget->objectName() + QStringLiteral(": %1 %2 %3 %4")
+                                                       .arg(sides[0])
+                                                       .arg(sides[1])
+                                                       .arg(sides[2])
+                                                       .arg(sides[3])));
+    }
+}
+
+void TstRuntime::f10OpensTheMenu()
+{
+    vb::Form1.Show();
+    vb::FormWindow &main = runtime().window("Form1");
+    QVERIFY(QTest::qWaitForWindowActive(&main));
+    QTest::keyClick(&main, Qt::Key_F10);
+    QTRY_VERIFY(QApplication::activePopupWidget());
+    QCOMPARE(QApplication::activePopupWidget(), main.findChild<QMenu *>("File"));
+    QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Escape);
+}
+
 void TstRuntime::aboutIsBuiltAgainAfterClosing()
 {
     vb::FormAbout.Show();
@@ -408,6 +463,26 @@ void TstRuntime::endFromNestedLoop()
     QCOMPARE(afterWait, 0);
     QTest::qWait(100);
     QCOMPARE(ticks, 3); // timers stopped
+}
+
+void TstRuntime::quitRequestDuringWait()
+{
+    // The session ends, or the desktop's Quit is chosen, while the 30-second wait runs.
+    runtime().setProject(probeProject);
+    vb::FormWindow &probe = runtime().window("Probe");
+    probe.showForm();
+    afterWait = 0;
+    QTimer::singleShot(0, qApp, [&probe] {
+        QTimer::singleShot(0, qApp, &QCoreApplication::quit); // fires during the wait
+        runtime().raise(probe, "Wait", "Click");
+    });
+    QElapsedTimer elapsed;
+    elapsed.start();
+    QCOMPARE(QCoreApplication::exec(), 0);
+    QVERIFY(elapsed.elapsed() < 10'000); // not at the wait's end
+    QVERIFY(runtime().ended());
+    QCOMPARE(runtime().exitStatus(), 0);
+    QCOMPARE(afterWait, 0);
 }
 
 void TstRuntime::endFromMenuAndClose_data()

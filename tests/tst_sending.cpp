@@ -90,6 +90,7 @@ private slots:
     void badDelayKeepsTheFax_data();
     void badDelayKeepsTheFax();
     void aboutStaysAboveTheFax();
+    void sendRunsOnce();
 };
 
 void TstSending::roundHalfEven_data()
@@ -296,6 +297,22 @@ void TstSending::aboutStaysAboveTheFax()
     QVERIFY(runtime().loaded("FormAbout")->isVisible());
     QVERIFY(runtime().loaded("FormAbout")->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
     QVERIFY(!runtime().window("Form2").windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+}
+
+void TstSending::sendRunsOnce()
+{
+    // A second press reaching the hidden button during the wait starts no second wait.
+    FakeClock fake(0.0);
+    ClockScope scope(&fake);
+    setup().setText("Text5", QStringLiteral("4"));
+    fake.duringWait = [&fake] {
+        if (fake.dispatches == 1)
+            static_cast<QPushButton *>(setup().control("Command1").widget)->click();
+    };
+    send();
+    QCOMPARE(fake.dispatches, 1);
+    QCOMPARE(fake.now - 5 * ns, 4 * ns);
+    QVERIFY(runtime().window("Form2").isVisible());
 }
 
 QTEST_MAIN(TstSending)
