@@ -70,31 +70,35 @@ public:
 private:
     void poll()
     {
-        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        const QPointer<QMessageBox> box =
+            qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
         if (!box || !box->isVisible())
             return;
-        if (box == last_) {
-            // The key did not close it: note it, and close it so the test goes on.
-            if (++polls_ > 100) {
-                stuck = true;
-                box->done(0);
-            }
-            return;
+        if (box != last_) {
+            last_ = box;
+            polls_ = 0;
+            keySent_ = false;
+            boxes.push_back({box->text(), box->windowTitle(), box->icon(),
+                             static_cast<int>(box->buttons().size()),
+                             box->windowModality() == Qt::ApplicationModal,
+                             box->windowFlags().testFlag(Qt::WindowStaysOnTopHint),
+                             !box->windowFlags().testFlag(Qt::CustomizeWindowHint) ||
+                                 box->windowFlags().testFlag(Qt::WindowMinimizeButtonHint),
+                             box->width()});
+            if (whileOpen)
+                whileOpen();
+            if (!box)
+                return;
         }
-        last_ = box;
-        polls_ = 0;
-        boxes.push_back({box->text(), box->windowTitle(), box->icon(),
-                         static_cast<int>(box->buttons().size()),
-                         box->windowModality() == Qt::ApplicationModal,
-                         box->windowFlags().testFlag(Qt::WindowStaysOnTopHint),
-                         !box->windowFlags().testFlag(Qt::CustomizeWindowHint) ||
-                             box->windowFlags().testFlag(Qt::WindowMinimizeButtonHint),
-                         box->width()});
-        if (whileOpen)
-            whileOpen();
-        if (box) {
-            QWidget *target = box->focusWidget() ? box->focusWidget() : box;
-            QTest::keyClick(target, static_cast<Qt::Key>(key_));
+        // The key goes to the box's button once the button has the focus, as a user's
+        // would. A box the key did not close is noted, and closed so the test goes on.
+        auto *button = qobject_cast<QAbstractButton *>(box->focusWidget());
+        if (++polls_ > 200) {
+            stuck = true;
+            box->done(0);
+        } else if (button && !keySent_) {
+            keySent_ = true;
+            QTest::keyClick(button, static_cast<Qt::Key>(key_));
         }
     }
 
@@ -106,6 +110,7 @@ private:
     QTimer timer_;
     QPointer<QMessageBox> last_;
     int polls_ = 0;
+    bool keySent_ = false;
 };
 
 } // namespace test

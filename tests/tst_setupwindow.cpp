@@ -100,6 +100,7 @@ void TstSetupWindow::opensFromMainMenuWithDefaults()
 
 void TstSetupWindow::clockTicksAlsoWhileHidden()
 {
+    QCOMPARE(setup().control("Timer1").timer->interval(), 100); // ten times a second
     QTRY_VERIFY(!setup().caption("Label5").isEmpty());
     const QString shown = setup().caption("Label5");
     QVERIFY2(

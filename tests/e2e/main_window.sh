@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # The main window and the About window on a real X server with a window manager:
-# titles, sizes, placement, stay-on-top, and the three ways the program ends from here
+# titles, sizes, placement, stay-on-top, F10, and the three ways the program ends from here
 # (File > Exit, the window manager's close with and without the About window open).
 # Usage: main_window.sh PATH/TO/quoriam
 . "$(dirname "$0")/lib.sh"
@@ -57,6 +57,13 @@ sleep 1
 e2e_app_alive || e2e_fail "closing the About window ended the program"
 e2e_viewable "$MAIN" || e2e_fail "the main window is no longer shown after closing the About window"
 e2e_ok "the program goes on with its main window shown"
+
+e2e_focus "$MAIN"
+e2e_key F10
+e2e_wait_until 5 "F10 opens a menu" e2e_menu_open
+e2e_key Escape
+e2e_wait_until 5 "Escape closes the menu" eval '! e2e_menu_open'
+e2e_ok "F10 opens the menu"
 
 e2e_focus "$MAIN"
 e2e_menu f x

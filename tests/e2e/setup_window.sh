@@ -34,6 +34,22 @@ e2e_check_above "$SETUP" "setup window"
 e2e_focus "$SETUP"
 e2e_check_focused_text "Fake Person" "the box with the focus at opening (the sender box)"
 
+# Emptying the delay box: a modal box above everything, which a window manager that
+# minimises it anyway gets back at once; Enter closes it and the box holds "0".
+e2e_key Tab Tab Tab Tab ctrl+a BackSpace
+e2e_wait_window "Quoriam-Fake Fax Creator" 5
+BOX=$E2E_WIN
+e2e_net_wm_state "$BOX" | grep -q _NET_WM_STATE_MODAL || e2e_fail "the message box is not modal"
+e2e_check_above "$BOX" "the message box"
+e2e_x xdotool windowminimize "$BOX"
+e2e_wait_until 5 "the message box comes back" e2e_viewable "$BOX"
+e2e_ok "the message box comes back when minimised"
+e2e_focus "$BOX"
+e2e_key Return
+e2e_wait_until 5 "Enter closes the message box" e2e_not_viewable "$BOX"
+e2e_focus "$SETUP"
+e2e_check_focused_text "0" "the emptied delay box"
+
 e2e_close "$SETUP"
 e2e_say "closing the setup window"
 e2e_expect_exit 0 10
