@@ -6,12 +6,15 @@
 #  - memory: peak resident memory (VmHWM) 2 s after that frame, against the same;
 #  - idle: processor time over 10 s with the setup window open and its clock ticking;
 #  - waiting: processor time during a 10-second wait (Send with delay 10);
-#  - punctuality: how late the incoming fax is mapped after the wait's deadline.
+#  - punctuality: how late the incoming fax is mapped after the wait's deadline;
+#  - a line of a million characters pasted into the message box and into the sender box:
+#    processor time while the box has the focus, and how long a typed character takes
+#    to be drawn.
 # Every figure is the median of several runs; start-up runs alternate between the two
 # programs, after one warm-up run of each, so that both see the same machine.
 #
 # Usage: bench/bench.sh PATH/TO/quoriam TOOLS-DIR [RUNS] [STARTUP-RUNS]
-#   TOOLS-DIR: the build of bench/ (firstframe, mapwatch, baseline/baseline);
+#   TOOLS-DIR: the build of bench/ (firstframe, mapwatch, keylatency, baseline/baseline);
 #   RUNS (default 5): program runs for idle, waiting and punctuality (about 25 s each);
 #   STARTUP-RUNS (default 9): start-ups of each program (about 2.5 s each).
 # Needs what tools/install-deps.sh --test installs. Progress goes to the standard error;
@@ -25,10 +28,12 @@ BIN=${1:?usage: bench/bench.sh PATH/TO/quoriam TOOLS-DIR [RUNS] [STARTUP-RUNS]}
 TOOLS=${2:?usage: bench/bench.sh PATH/TO/quoriam TOOLS-DIR [RUNS] [STARTUP-RUNS]}
 RUNS=${3:-5}
 STARTUP_RUNS=${4:-9}
+LONG_RUNS=${LONG_RUNS:-3}
 BASELINE="$TOOLS/baseline/baseline"
 FIRSTFRAME="$TOOLS/firstframe"
 MAPWATCH="$TOOLS/mapwatch"
-for tool in "$BIN" "$BASELINE" "$FIRSTFRAME" "$MAPWATCH"; do
+KEYLATENCY="$TOOLS/keylatency"
+for tool in "$BIN" "$BASELINE" "$FIRSTFRAME" "$MAPWATCH" "$KEYLATENCY"; do
     [ -x "$tool" ] || e2e_fail "no program at '$tool' (make bench builds it)"
 done
 
@@ -210,6 +215,59 @@ finish()
 }
 
 # ---------------------------------------------------------------------------------------
+# A line of a million characters
+
+LONG_LINE_CHARS=1000000
+LONG_KEYS=10
+# The boxes in the setup window's pixels (x y width height), and Tab presses from the
+# sender box to them.
+MESSAGE_BOX="16 120 265 97"
+SENDER_BOX="72 24 209 26"
+
+# Waits until the program has used at most one clock tick of processor time in half a
+# second, so that what a paste set going is over.
+wait_quiet()
+{
+    local before after _
+    for _ in $(seq 1 120); do
+        before=$(e2e_app_cpu_ticks) || e2e_fail "the program ended unexpectedly"
+        sleep 0.5
+        after=$(e2e_app_cpu_ticks) || e2e_fail "the program ended unexpectedly"
+        [ $((after - before)) -le 1 ] && return 0
+    done
+    e2e_fail "the program is still busy a minute after the paste"
+}
+
+# long_line KEYS BOX NAME: moves the focus with KEYS, pastes the line over what the box
+# holds, then measures 10 s of idling and the drawing of typed characters; appends to
+# long_idle_NAME and long_keys_NAME.
+long_line()
+{
+    local keys=$1 box=$2 name=$3 xclip_pid latency
+    local -n idles=long_idle_$name latencies=long_keys_$name
+    e2e_focus "$SETUP"
+    # shellcheck disable=SC2086
+    e2e_key $keys ctrl+a
+    xclip -selection clipboard -i "$E2E_TMP/line" >/dev/null 2>&1 &
+    xclip_pid=$!
+    e2e_wait_until 5 "the clipboard holds the line" eval '[ "$(e2e_clipboard | wc -c)" -eq $LONG_LINE_CHARS ]'
+    e2e_key ctrl+v
+    wait_quiet
+    kill "$xclip_pid" 2>/dev/null
+    cpu_sample
+    ticks0=$TICKS sched0=$SCHED at0=$AT
+    sleep "$IDLE_SECONDS"
+    cpu_since "$ticks0" "$sched0" "$at0"
+    idles+=("$(calc '%.2f' '100 * c / w' c="$CPU_S" w="$WINDOW")")
+    # shellcheck disable=SC2086
+    for latency in $("$KEYLATENCY" "$SETUP" $box "$LONG_KEYS"); do
+        [ "$latency" = timeout ] && latency=10000
+        latencies+=("$latency")
+    done
+    e2e_say "  $name: idle ${idles[-1]} % of a core; typed characters drawn after ${latencies[*]: -$LONG_KEYS} ms"
+}
+
+# ---------------------------------------------------------------------------------------
 # The runs
 
 bench_start=$(e2e_now)
@@ -268,6 +326,18 @@ for run in $(seq 1 "$RUNS"); do
     e2e_say "  fax mapped $late ms after the deadline"
 done
 
+long_idle_message=() long_keys_message=() long_idle_sender=() long_keys_sender=()
+head -c "$LONG_LINE_CHARS" /dev/zero | tr '\0' 'w' | sed 's/wwwwwww/wwwwww /g' | head -c "$LONG_LINE_CHARS" >"$E2E_TMP/line"
+for run in $(seq 1 "$LONG_RUNS"); do
+    e2e_say "run $run of $LONG_RUNS: a line of $LONG_LINE_CHARS characters in the message box, then in the sender box"
+    e2e_open_setup "$BIN"
+    SETUP=$E2E_SETUP
+    long_line "Tab Tab" "$MESSAGE_BOX" message
+    long_line "shift+Tab shift+Tab" "$SENDER_BOX" sender
+    e2e_close "$SETUP"
+    e2e_expect_exit 0 30 >/dev/null
+done
+
 # ---------------------------------------------------------------------------------------
 # The table
 
@@ -285,6 +355,10 @@ read -r idle_s _ _ <<<"$(median %.1f "${idle_sched[@]}")"
 read -r waiting waiting_lo waiting_hi <<<"$(median %.3f "${wait_cpu[@]}")"
 read -r waiting_s _ _ <<<"$(median %.1f "${wait_sched[@]}")"
 read -r late late_lo late_hi <<<"$(median %.1f "${lateness[@]}")"
+read -r li_message _ li_message_hi <<<"$(median %.2f "${long_idle_message[@]}")"
+read -r lk_message _ lk_message_hi <<<"$(median %.1f "${long_keys_message[@]}")"
+read -r li_sender _ li_sender_hi <<<"$(median %.2f "${long_idle_sender[@]}")"
+read -r lk_sender _ lk_sender_hi <<<"$(median %.1f "${long_keys_sender[@]}")"
 
 ratio() { calc '%.2f' 'a / b' a="$1" b="$2"; }
 verdict() { if e2e_cmp "$1" "$2" "$3"; then echo yes; else echo "**no**"; fi; }
@@ -321,3 +395,12 @@ printf '| Waiting: processor time (utime+stime) during the wait after Send with 
     "$(verdict "$waiting" '<' 0.05)"
 printf '| Punctuality: fax mapped after the wait'"'"'s deadline (median of %s; range) | %s ms (%s–%s) | | | median < 20 ms | %s |\n' \
     "$RUNS" "$late" "$late_lo" "$late_hi" "$(verdict "$late" '<' 20)"
+for box in message sender; do
+    idle_var=li_$box idle_hi_var=li_${box}_hi keys_var=lk_$box keys_hi_var=lk_${box}_hi
+    label=$([ "$box" = message ] && echo "the message box" || echo "the sender box (one line)")
+    printf '| A line of %s characters in %s, focused: processor time while idle (median of %s runs of %s s; highest) | %s %% of one core (%s %%) | | | < 1 %% of one core | %s |\n' \
+        "$LONG_LINE_CHARS" "$label" "$LONG_RUNS" "$IDLE_SECONDS" "${!idle_var}" "${!idle_hi_var}" \
+        "$(verdict "${!idle_var}" '<' 1)"
+    printf '| The same: a typed character drawn after (median of %s keys; slowest) | %s ms (%s ms) | | | < 100 ms each | %s |\n' \
+        "$((LONG_RUNS * LONG_KEYS))" "${!keys_var}" "${!keys_hi_var}" "$(verdict "${!keys_hi_var}" '<' 100)"
+done

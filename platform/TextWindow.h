@@ -14,11 +14,11 @@ class TextWindow
 {
 public:
     // A line longer than this makes a box show a window of its text.
-    static constexpr qsizetype longLine = 16384;
+    static constexpr qsizetype longLine = 4096;
     // Characters shown on each side of the cursor and the selection.
-    static constexpr qsizetype reach = 8192;
+    static constexpr qsizetype reach = 1024;
     // The window moves when the cursor comes this close to a part kept aside.
-    static constexpr qsizetype margin = 2048;
+    static constexpr qsizetype margin = 256;
 
     struct Span
     {

@@ -5,7 +5,7 @@ set -eu
 
 packages="cmake make g++ qt6-base-dev libxcb1-dev qt6-qpa-plugins fonts-dejavu-core"
 if [ "${1:-}" = "--test" ]; then
-    packages="$packages xvfb xauth openbox xdotool x11-utils wmctrl xclip desktop-file-utils appstream dpkg-dev file libxdamage-dev lintian icewm"
+    packages="$packages xvfb xauth openbox xdotool x11-utils wmctrl xclip desktop-file-utils appstream dpkg-dev file libxdamage-dev libxtst-dev lintian icewm"
 fi
 
 missing=""
