@@ -3,10 +3,11 @@
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QGuiApplication>
-#include <QImageReader>
 #include <QtGlobal>
 
 #include <cmath>
+#include <iterator>
+#include <string>
 
 namespace vb {
 
@@ -70,38 +71,48 @@ QPixmap picture(Image image)
 
 QIcon programIcon()
 {
+    // The icon's two images, and one larger rendering for title bars and task bars that
+    // want it: windows carry every size of their icon to the window system at creation,
+    // so no more than that. PNG, which Qt reads without loading a plugin.
     static const QIcon icon = [] {
         QIcon result;
-        QImageReader reader(QStringLiteral(":/quoriam/quoriam.ico"));
-        for (int i = 0; i < reader.imageCount(); ++i) {
-            reader.jumpToImage(i);
-            const QImage image = reader.read();
-            if (!image.isNull())
-                result.addPixmap(QPixmap::fromImage(image));
-        }
-        // One larger rendering for title bars and task bars that want it. Windows carry
-        // every size of their icon to the window system at creation, so no more than that.
-        result.addFile(QStringLiteral(":/quoriam/icons/hicolor/48x48/apps/quoriam.png"));
+        for (int size : {16, 32, 48})
+            result.addFile(
+                QStringLiteral(":/quoriam/icons/hicolor/%1x%1/apps/quoriam.png").arg(size),
+                QSize(size, size));
         return result;
     }();
     return icon;
 }
 
-bool installFonts()
+bool registerFace(std::string_view face)
 {
+    // Each file once, the first time a window asks for its face: start-up needs only the
+    // dialog face, for the main window's menus.
+    enum State : unsigned char { Unregistered, Registered, Failed };
+    static State states[std::size(shippedFonts)] = {};
     bool ok = true;
-    for (const ShippedFont &font : shippedFonts) {
-        if (QFontDatabase::addApplicationFont(QString::fromLatin1(font.file)) == -1) {
-            qWarning("Cannot load the font %s", font.file);
-            ok = false;
+    for (std::size_t i = 0; i < std::size(shippedFonts); ++i) {
+        const ShippedFont &font = shippedFonts[i];
+        if (face != font.face)
+            continue;
+        if (states[i] == Unregistered) {
+            const bool added =
+                QFontDatabase::addApplicationFont(QString::fromLatin1(font.file)) != -1;
+            if (!added)
+                qWarning("Cannot load the font %s", font.file);
+            states[i] = added ? Registered : Failed;
+            QFont::insertSubstitution(QString::fromLatin1(font.face),
+                                      QString::fromLatin1(font.family));
         }
-        QFont::insertSubstitution(QString::fromLatin1(font.face), QString::fromLatin1(font.family));
+        ok = ok && states[i] == Registered;
     }
     return ok;
 }
 
 QFont fontFor(const FontRecord &record)
 {
+    registerFace(record.face);
     QFont font(shippedFamily(record.face));
     // Points at 96 logical pixels per inch, so that text keeps its size against the
     // twips of the layout whatever the screen reports.
@@ -116,8 +127,14 @@ QFont dialogFont()
     return fontFor(FontRecord{dialogFace, 80000});
 }
 
+bool registerDialogFace()
+{
+    return registerFace(dialogFace);
+}
+
 QString resolvedFamily(const QString &face)
 {
+    registerFace(face.toStdString());
     return QFontInfo(QFont(face)).family();
 }
 

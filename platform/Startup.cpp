@@ -158,7 +158,7 @@ private:
 
 bool initialisePlatform()
 {
-    const bool fontsLoaded = installFonts();
+    const bool fontsLoaded = registerDialogFace();
     QApplication::setFont(dialogFont());
     QApplication::setWindowIcon(programIcon());
     // Windows hide and show again during the program's life; only End ends it.
