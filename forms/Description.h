@@ -76,6 +76,27 @@ struct FormDescription
     std::span<const ControlDescription> controls{};
 };
 
+// The events a control of each kind raises. A window raises Load and Unload, a menu entry
+// without children Click.
+constexpr bool raisesEvent(Kind kind, std::string_view event)
+{
+    switch (kind) {
+    case Kind::TextBox:
+        return event == "Click" || event == "GotFocus" || event == "Change";
+    case Kind::CommandButton:
+    case Kind::PictureBox:
+        return event == "Click" || event == "GotFocus";
+    case Kind::Timer:
+        return event == "Timer";
+    case Kind::Label:
+    case Kind::Frame:
+    case Kind::Line:
+    case Kind::Shape:
+        break;
+    }
+    return false;
+}
+
 // A handler is found by its name, `<control>_<event>` or `Form_<event>`.
 struct Handler
 {

@@ -99,6 +99,7 @@ private slots:
     void faces();
     void faceNames_data();
     void faceNames();
+    void handlerNames();
     void startup();
     void tabOrder();
     void outlinesEven();
@@ -313,6 +314,33 @@ void TstRuntime::faceNames()
     QFETCH(QString, family);
     QVERIFY(vb::registerFace(face.toStdString())); // every file of the face loads
     QCOMPARE(vb::resolvedFamily(face), family);
+}
+
+void TstRuntime::handlerNames()
+{
+    // A handler whose name is not a window's or a control's event is never called.
+    for (const vb::FormDefinition &form : quoriam::project().forms) {
+        const vb::FormDescription &description = form.description;
+        for (const vb::Handler &handler : form.handlers) {
+            const std::string_view name = handler.name;
+            const std::size_t split = name.find('_');
+            const std::string_view control = name.substr(0, split);
+            const std::string_view event =
+                split == name.npos ? std::string_view() : name.substr(split + 1);
+            bool raised = control == "Form" && (event == "Load" || event == "Unload");
+            for (const vb::ControlDescription &entry : description.controls)
+                raised = raised || (entry.name == control && vb::raisesEvent(entry.kind, event));
+            for (const vb::MenuDescription &entry : description.menus) {
+                const bool leaf = std::none_of(
+                    description.menus.begin(), description.menus.end(),
+                    [&](const vb::MenuDescription &other) { return other.parent == entry.name; });
+                raised = raised || (entry.name == control && leaf && event == "Click");
+            }
+            QVERIFY2(raised,
+                     qPrintable(QStringLiteral("%1: %2 raises no such event")
+                                    .arg(QLatin1String(description.name), QLatin1String(name))));
+        }
+    }
 }
 
 void TstRuntime::startup()
