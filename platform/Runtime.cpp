@@ -8,12 +8,6 @@
 #include <QLocale>
 #include <QTime>
 #include <QWidget>
-#include <QWindow>
-
-#ifdef Q_OS_WIN
-#define NOMINMAX
-#include <windows.h>
-#endif
 
 namespace vb {
 
@@ -129,43 +123,6 @@ std::int32_t I4Str(const QString &text)
     if (!value)
         throw Error(Error::TypeMismatch, "Type mismatch");
     return *value;
-}
-
-int SetWindowPos(WindowHandle hWnd, std::intptr_t insertAfter, int x, int y, int cx, int cy,
-                 unsigned flags)
-{
-#ifdef Q_OS_WIN
-    return ::SetWindowPos(reinterpret_cast<HWND>(hWnd), reinterpret_cast<HWND>(insertAfter), x, y,
-                          cx, cy, flags)
-               ? 1
-               : 0;
-#else
-    // Window systems without Z order levels keep a window above others through the
-    // stay-on-top hint; the position and size stay as they are.
-    Q_UNUSED(x);
-    Q_UNUSED(y);
-    Q_UNUSED(cx);
-    Q_UNUSED(cy);
-    Q_UNUSED(flags);
-    constexpr std::intptr_t topmost = -1, notTopmost = -2;
-    QWidget *window = QWidget::find(static_cast<WId>(hWnd));
-    if (!window || (insertAfter != topmost && insertAfter != notTopmost))
-        return 0;
-    const bool onTop = insertAfter == topmost;
-    if (window->windowFlags().testFlag(Qt::WindowStaysOnTopHint) == onTop)
-        return 1;
-    Qt::WindowFlags windowFlags = window->windowFlags();
-    windowFlags.setFlag(Qt::WindowStaysOnTopHint, onTop);
-    if (QWindow *handle = window->windowHandle()) {
-        // Tell the window system on the existing window: changing the widget's flags
-        // would destroy the window and build it again, under a new handle.
-        window->overrideWindowFlags(windowFlags);
-        handle->setFlags(windowFlags);
-    } else {
-        window->setWindowFlags(windowFlags);
-    }
-    return 1;
-#endif
 }
 
 } // namespace vb
