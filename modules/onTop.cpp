@@ -1,5 +1,15 @@
 #include "modules/onTop.h"
 
+// The module declares the user32 constants it passes under their Windows names, which
+// <winuser.h> defines as macros: should that header reach this file (a precompiled
+// header, a unity build), the macros step aside here and come back at the end.
+#pragma push_macro("HWND_TOPMOST")
+#pragma push_macro("SWP_NOSIZE")
+#pragma push_macro("SWP_NOMOVE")
+#undef HWND_TOPMOST
+#undef SWP_NOSIZE
+#undef SWP_NOMOVE
+
 namespace vb {
 
 namespace {
@@ -15,3 +25,7 @@ void KeepOnTop(const WindowHandle &hWnd)
 }
 
 } // namespace vb
+
+#pragma pop_macro("SWP_NOMOVE")
+#pragma pop_macro("SWP_NOSIZE")
+#pragma pop_macro("HWND_TOPMOST")
