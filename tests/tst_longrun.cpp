@@ -13,6 +13,15 @@
 #ifdef __GLIBC__
 #include <malloc.h>
 #endif
+#ifdef Q_OS_WIN
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#include <malloc.h>
+#include <windows.h>
+// After <windows.h>, whose types it uses:
+#include <psapi.h>
+#endif
 
 using namespace test;
 
@@ -30,10 +39,18 @@ constexpr int ticksPerDay = 24 * 60 * 60 * 10; // Timer1 fires every 100 ms
 constexpr int ticksBetweenEvents = 100;        // the event loop runs every 10 seconds
 constexpr qint64 allowedGrowthKb = 2 * 1024;
 
-// Resident memory in kB, after giving the allocator's free memory back to the system
-// so that only memory in use counts.
+// Resident memory in kB (on Windows, the working set), after giving the allocator's free
+// memory back to the system so that only memory in use counts.
 qint64 residentKb()
 {
+#ifdef Q_OS_WIN
+    _heapmin();
+    PROCESS_MEMORY_COUNTERS counters{};
+    counters.cb = sizeof counters;
+    if (!GetProcessMemoryInfo(GetCurrentProcess(), &counters, sizeof counters))
+        return -1;
+    return qint64(counters.WorkingSetSize / 1024);
+#else
 #ifdef __GLIBC__
     malloc_trim(0);
 #endif
@@ -45,6 +62,7 @@ qint64 residentKb()
             return line.mid(6).trimmed().split(' ').value(0).toLongLong();
     }
     return -1;
+#endif
 }
 
 // Counts the paints of one widget.

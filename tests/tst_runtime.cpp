@@ -589,6 +589,11 @@ void TstRuntime::platformChoice()
     QFETCH(QByteArray, display);
     QFETCH(QByteArray, wayland);
     QFETCH(QByteArray, chosen);
+#ifndef Q_OS_LINUX
+    // Only on Linux does the program choose a platform itself: elsewhere the user's
+    // choice, or Qt's own, stands whatever the displays.
+    chosen = requested;
+#endif
     QCOMPARE(vb::choosePlatform(requested, display, wayland), chosen);
 }
 
