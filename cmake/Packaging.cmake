@@ -2,7 +2,8 @@
 #
 #   cmake --install build [--prefix /usr]   the program, its desktop entry, icons and
 #                                           AppStream metainfo, and its licences
-#   cmake --build build --target package    a Debian package (CPack's DEB generator)
+#   cmake --build build --target package    a Debian package (CPack's DEB generator);
+#                                           on Windows a zip
 #
 # The desktop id is also the AppStream component id and should be what the program
 # reports as its desktop file name (QGuiApplication::setDesktopFileName).
@@ -11,9 +12,11 @@ include(GNUInstallDirs)
 set(QUORIAM_DESKTOP_ID "io.github.quoriam.Quoriam")
 set(QUORIAM_PACKAGING_DIR "${PROJECT_SOURCE_DIR}/packaging")
 
-# Windows: the icon Explorer shows and the version information of quoriam.exe.
+# Windows: the icon Explorer shows and the version information of quoriam.exe, and a
+# zip instead of the Debian package (cmake/WindowsPackage.cmake).
 if(WIN32)
     target_sources(quoriam PRIVATE "${QUORIAM_PACKAGING_DIR}/windows/quoriam.rc")
+    include("${CMAKE_CURRENT_LIST_DIR}/WindowsPackage.cmake")
 endif()
 
 install(TARGETS quoriam
@@ -75,8 +78,10 @@ string(JOIN "\n" CPACK_PACKAGE_DESCRIPTION
     "a recipient, a message and the time the fax claims to have been sent, pick"
     "a delay and press Send: when the delay has passed, the incoming fax appears"
     "on top of everything else.")
-set(CPACK_GENERATOR "DEB")
-set(CPACK_PACKAGING_INSTALL_PREFIX "/usr")
+if(NOT WIN32)
+    set(CPACK_GENERATOR "DEB")
+    set(CPACK_PACKAGING_INSTALL_PREFIX "/usr")
+endif()
 set(CPACK_STRIP_FILES ON)
 
 set(CPACK_DEBIAN_PACKAGE_NAME "quoriam")
