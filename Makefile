@@ -4,7 +4,7 @@ BUILD ?= build
 BUILD_TYPE ?= RelWithDebInfo
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
-.PHONY: all deps test-deps configure build run test test-sanitize fuzz screenshots docs-screenshots bench artwork clean
+.PHONY: all deps test-deps configure build run test test-sanitize fuzz screenshots docs-screenshots bench artwork clean windows
 
 all: build
 
@@ -65,6 +65,15 @@ artwork: deps configure
 .PHONY: package
 package: deps configure
 	cmake --build $(BUILD) -j $(JOBS) --target package
+
+# Windows, cross-built on Debian with MinGW-w64 against a static Qt built once from
+# Debian's qt6-base source into ~/.cache/quoriam (tools/windows/qt.sh): build-windows/,
+# with the zip for Windows users, build-windows/Quoriam-<version>-win64.zip.
+BUILD_WINDOWS ?= build-windows
+
+windows:
+	@sh tools/install-deps.sh --windows
+	JOBS=$(JOBS) bash tools/windows/build.sh $(BUILD_WINDOWS)
 
 clean:
 	rm -rf $(BUILD)

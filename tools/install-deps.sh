@@ -7,6 +7,12 @@ packages="cmake make g++ qt6-base-dev libxcb1-dev qt6-qpa-plugins fonts-dejavu-c
 if [ "${1:-}" = "--test" ]; then
     packages="$packages xvfb xauth openbox xdotool x11-utils wmctrl xclip desktop-file-utils appstream dpkg-dev file libxdamage-dev libxtst-dev lintian icewm"
 fi
+# The Windows build: MinGW-w64, Wine to run it, what fetching and building Qt for
+# Windows from Debian's source package needs (tools/windows/qt.sh), and xwd (x11-apps),
+# with which its tests read the program's windows.
+if [ "${1:-}" = "--windows" ]; then
+    packages="$packages g++-mingw-w64-x86-64-posix wine64 ninja-build qt6-base-dev-tools dpkg-dev xz-utils x11-apps"
+fi
 
 missing=""
 for p in $packages; do

@@ -1,0 +1,166 @@
+#!/usr/bin/env bash
+# Qt for Windows (x86_64-w64-mingw32), static, built once from Debian's own qt6-base
+# source package and kept in a cache folder outside the clone:
+#
+#   ${XDG_CACHE_HOME:-~/.cache}/quoriam/qt-<version>-win64-<hash>
+#
+# <hash> covers the configure options, the toolchain file and the compiler's version, so
+# another clone, a second run or a CI run on the same machine reuses the same build, and
+# a change to any of them builds a new one. Prints the folder (the Qt prefix) as the last
+# line of its output.
+#
+# The source comes through `apt-get source` with a private source list, lists folder and
+# cache folder given as apt options: the machine's apt configuration stays as it is.
+# Qt is configured with -qt-host-path /usr: the host tools (moc, rcc, uic) are Debian's
+# qt6-base-dev-tools, which must be the same version as the source.
+#
+# A half-finished earlier run leaves no trace that counts: Qt is installed into a
+# temporary folder which is renamed to its final name only when the install is complete.
+#
+# Environment: QUORIAM_QT_JOBS (default: the number of processors, at most 2).
+set -euo pipefail
+
+here=$(cd "$(dirname "$0")" && pwd)
+toolchain="$here/../../cmake/mingw-w64-x86_64.cmake"
+toolchain=$(realpath "$toolchain")
+
+say() { printf '[qt-win64] %s\n' "$*" >&2; }
+die() {
+    say "error: $*"
+    exit 1
+}
+
+for tool in x86_64-w64-mingw32-g++-posix ninja cmake dpkg-source /usr/lib/qt6/libexec/moc; do
+    command -v "$tool" >/dev/null || die "$tool is missing (sh tools/install-deps.sh --windows)"
+done
+
+# The host tools decide the version: Debian's source of exactly that version.
+qt_version=$(dpkg-query -W -f='${Version}' qt6-base-dev-tools)
+upstream=${qt_version%%+*}
+upstream=${upstream#*:}
+
+# Only what Quoriam uses: Core, Gui, Widgets and Test, the windows platform plugin and
+# the ICO reader. Traps of 6.4.2: Debian's tarball has no src/3rdparty/wintab (so no
+# tablet events), and turning Direct2D off while DirectWrite 3 stays on breaks the link of
+# every program (so both are off, and text goes through GDI).
+configure_options=(
+    -release -static -static-runtime
+    -xplatform win32-g++
+    -nomake tests -nomake examples -nomake benchmarks
+    -no-opengl -no-dbus -no-icu -no-freetype -no-fontconfig -no-glib
+    -qt-zlib -qt-pcre -qt-libpng -qt-harfbuzz -qt-doubleconversion -no-libjpeg -no-gif
+    -no-feature-sql -no-feature-network -no-feature-printsupport -no-feature-xml
+    -no-feature-concurrent -no-feature-vulkan -no-feature-tabletevent -no-feature-zstd
+    -no-feature-direct2d -no-feature-directwrite3
+)
+
+compiler_version=$(x86_64-w64-mingw32-g++-posix -dumpfullversion)
+hash=$({
+    printf '%s\n' "$qt_version" "$compiler_version" "${configure_options[@]}"
+    cat "$toolchain"
+} | sha256sum | cut -c1-12)
+
+cache=${XDG_CACHE_HOME:-$HOME/.cache}/quoriam
+prefix="$cache/qt-$upstream-win64-$hash"
+
+if [ -f "$prefix/lib/cmake/Qt6/qt.toolchain.cmake" ] && [ -x "$prefix/bin/qt-cmake" ]; then
+    say "reusing $prefix"
+    printf '%s\n' "$prefix"
+    exit 0
+fi
+
+mkdir -p "$cache"
+# One build at a time for a given prefix: a second caller waits for the first.
+exec 9>"$prefix.lock"
+if ! flock -n 9; then
+    say "another build of this Qt is running; waiting for it"
+    flock 9
+fi
+if [ -f "$prefix/lib/cmake/Qt6/qt.toolchain.cmake" ]; then
+    say "reusing $prefix"
+    printf '%s\n' "$prefix"
+    exit 0
+fi
+
+work="$cache/qt-$upstream-win64-$hash.work"
+staging="$prefix.partial"
+rm -rf "$work" "$staging"
+mkdir -p "$work"
+start=$SECONDS
+step_start=$SECONDS
+step_done() {
+    say "$1 took $((SECONDS - step_start)) s"
+    step_start=$SECONDS
+}
+
+# --- Fetch -------------------------------------------------------------------------------
+# The Debian entries of the machine's own source list, as deb-src, in a private file.
+apt_dir="$work/apt"
+mkdir -p "$apt_dir/lists/partial" "$apt_dir/cache/archives/partial"
+sources="$apt_dir/sources.list"
+{
+    for f in /etc/apt/sources.list.d/*.sources; do
+        [ -f "$f" ] || continue
+        # deb822 stanzas of the Debian archive, with their Types turned into deb-src.
+        awk 'BEGIN { RS = ""; ORS = "\n\n" }
+             /URIs:[^\n]*debian/ && !/Enabled: *no/ {
+                 n = split($0, line, "\n")
+                 for (i = 1; i <= n; i++)
+                     printf "%s\n", (line[i] ~ /^Types:/ ? "Types: deb-src" : line[i])
+                 printf "\n"
+             }' "$f"
+    done
+} >"$apt_dir/debian.sources"
+[ -s "$apt_dir/debian.sources" ] || rm -f "$apt_dir/debian.sources"
+if [ -f /etc/apt/sources.list ]; then
+    sed -n 's/^[[:space:]]*deb[[:space:]]\(.*debian.*\)$/deb-src \1/p' /etc/apt/sources.list
+fi >"$sources"
+source_parts="/dev/null"
+if [ -f "$apt_dir/debian.sources" ]; then
+    mkdir -p "$apt_dir/sources.list.d"
+    mv "$apt_dir/debian.sources" "$apt_dir/sources.list.d/"
+    source_parts="$apt_dir/sources.list.d"
+fi
+[ -s "$sources" ] || [ "$source_parts" != /dev/null ] || die "no Debian archive in the apt sources"
+
+apt_options=(
+    -o "Dir::Etc::SourceList=$sources"
+    -o "Dir::Etc::SourceParts=$source_parts"
+    -o "Dir::State::Lists=$apt_dir/lists"
+    -o "Dir::Cache=$apt_dir/cache"
+    -o "APT::Sandbox::User=$(id -un)"
+)
+say "fetching Debian's qt6-base $qt_version source"
+apt-get "${apt_options[@]}" -q update >&2
+(cd "$work" && apt-get "${apt_options[@]}" -q source "qt6-base=$qt_version") >&2
+src=$(find "$work" -maxdepth 1 -type d -name "qt6-base-*" | head -n 1)
+[ -n "$src" ] && [ -x "$src/configure" ] || die "the source package did not unpack"
+step_done "fetch"
+
+# --- Configure, build, install ------------------------------------------------------------
+jobs=${QUORIAM_QT_JOBS:-$(nproc)}
+[ "$jobs" -le 2 ] || jobs=2
+mkdir -p "$work/build"
+say "configuring"
+(cd "$work/build" && nice "$src/configure" -prefix "$prefix" "${configure_options[@]}" \
+    -qt-host-path /usr -- -G Ninja \
+    -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
+    -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake) >&2
+step_done "configure"
+say "building with $jobs jobs (this takes a while)"
+nice cmake --build "$work/build" --parallel "$jobs" >&2
+step_done "build"
+cmake --install "$work/build" --prefix "$staging" >&2
+# What a program linked with this Qt ships: Qt's licence (the LGPL 3 with the GPL 3 it
+# extends), Debian's record of every copyright and licence in the source, and where the
+# source came from and how it was configured, so that anyone can build it again.
+mkdir -p "$staging/licenses"
+cp "$src/LICENSES/LGPL-3.0-only.txt" "$src/LICENSES/GPL-3.0-only.txt" "$staging/licenses/"
+cp "$src/debian/copyright" "$staging/licenses/qt6-base-copyright.txt"
+printf '%s\n' "Debian source package qt6-base $qt_version" \
+    "configure ${configure_options[*]} -qt-host-path /usr" >"$staging/licenses/qt6-base-source.txt"
+mv "$staging" "$prefix"
+step_done "install"
+rm -rf "$work"
+say "Qt for Windows ready in $((SECONDS - start)) s: $prefix"
+printf '%s\n' "$prefix"
