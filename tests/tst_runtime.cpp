@@ -18,6 +18,14 @@
 #include <QPlainTextEdit>
 #include <QScreen>
 #include <QSignalSpy>
+#include <QWindow>
+
+#ifdef Q_OS_WIN
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#include <windows.h>
+#endif
 
 using namespace test;
 
@@ -105,6 +113,8 @@ private slots:
     void outlinesEven();
     void f10OpensTheMenu();
     void aboutIsBuiltAgainAfterClosing();
+    void topmostSurvivesFlagChanges_data();
+    void topmostSurvivesFlagChanges();
     void endFromHandler();
     void endFromNestedLoop();
     void quitRequestDuringWait();
@@ -345,7 +355,8 @@ void TstRuntime::handlerNames()
 
 void TstRuntime::startup()
 {
-    // Start-up shows the main window centred and topmost and runs until File > Exit.
+    // Start-up shows the main window centred (with its frame) and topmost and runs until
+    // File > Exit.
     bool visible = false, onTop = false;
     QPoint offCentre;
     QTimer::singleShot(0, this, [&] {
@@ -354,7 +365,7 @@ void TstRuntime::startup()
             return runtime().end(99);
         visible = main->isVisible();
         onTop = main->windowFlags().testFlag(Qt::WindowStaysOnTopHint);
-        offCentre = main->geometry().center() -
+        offCentre = main->frameGeometry().center() -
                     QGuiApplication::primaryScreen()->availableGeometry().center();
         main->findChild<QAction *>("Exit")->trigger();
     });
@@ -456,6 +467,31 @@ void TstRuntime::aboutIsBuiltAgainAfterClosing()
     vb::FormWindow *second = runtime().loaded("FormAbout");
     QVERIFY(second && second->isVisible());
     QVERIFY(second->windowFlags().testFlag(Qt::WindowStaysOnTopHint)); // Form_Load ran again
+}
+
+void TstRuntime::topmostSurvivesFlagChanges_data()
+{
+    QTest::addColumn<QString>("form");
+    QTest::newRow("main") << "Form1";
+    QTest::newRow("setup") << "FormNew";
+    QTest::newRow("about") << "FormAbout";
+}
+
+void TstRuntime::topmostSurvivesFlagChanges()
+{
+    // Qt applies all of a window's flags again when one of them changes: the topmost
+    // level KeepOnTop gave the window stays, in Qt's record and in the window system.
+    QFETCH(QString, form);
+    vb::FormWindow &window = runtime().window(form.toStdString());
+    window.showForm();
+    QWindow *handle = window.windowHandle();
+    QVERIFY(handle);
+    handle->setFlags(handle->flags() ^ Qt::WindowMinimizeButtonHint);
+    QVERIFY(handle->flags().testFlag(Qt::WindowStaysOnTopHint));
+#ifdef Q_OS_WIN
+    const HWND hwnd = reinterpret_cast<HWND>(window.winId());
+    QVERIFY(GetWindowLongPtrW(hwnd, GWL_EXSTYLE) & WS_EX_TOPMOST);
+#endif
 }
 
 void TstRuntime::endFromHandler()
