@@ -4,7 +4,7 @@ BUILD ?= build
 BUILD_TYPE ?= RelWithDebInfo
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
-.PHONY: all deps test-deps configure build run test test-sanitize fuzz screenshots docs-screenshots bench artwork clean windows
+.PHONY: all deps test-deps configure build run test test-sanitize fuzz screenshots docs-screenshots bench artwork clean windows test-windows
 
 all: build
 
@@ -74,6 +74,10 @@ BUILD_WINDOWS ?= build-windows
 windows:
 	@sh tools/install-deps.sh --windows
 	JOBS=$(JOBS) bash tools/windows/build.sh $(BUILD_WINDOWS)
+
+# Its Qt Test programs and quoriam.exe from the zip under Wine, on Xvfb with openbox.
+test-windows: test-deps windows
+	bash tests/windows/run.sh $(BUILD_WINDOWS)
 
 clean:
 	rm -rf $(BUILD)

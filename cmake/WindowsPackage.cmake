@@ -46,4 +46,6 @@ install(FILES ${QUORIAM_FONT_LICENSES} DESTINATION licenses/fonts)
 
 set(CPACK_GENERATOR "ZIP")
 set(CPACK_PACKAGE_FILE_NAME "Quoriam-${PROJECT_VERSION}-${QUORIAM_WINDOWS_ARCH}")
+# Where the tests find it (CPack's own variable names the source package once CPack is in).
+set(QUORIAM_WINDOWS_ZIP "${PROJECT_BINARY_DIR}/${CPACK_PACKAGE_FILE_NAME}.zip")
 set(CPACK_INCLUDE_TOPLEVEL_DIRECTORY ON)

@@ -10,7 +10,7 @@
 // The seeds are fixed so a failure can be replayed; the failure names the seed, the
 // step and the last steps taken (QUORIAM_MONKEY_TRACE=1 prints every step).
 // QUORIAM_MONKEY_SEED=<number> adds a run with that seed, QUORIAM_MONKEY_SEED=random
-// one with a fresh seed (printed).
+// one with a fresh seed (printed); QUORIAM_MONKEY_STEPS=<number> sets the steps per seed.
 #include "TestSupport.h"
 
 #include "forms/Forms.h"
@@ -1200,15 +1200,19 @@ private slots:
 };
 
 // Steps per seed. The sanitizer build runs several times slower: fewer steps there, so
-// each seed stays within the time a test function may take.
+// the seeds stay within the time a test function may take; QUORIAM_MONKEY_STEPS sets
+// the number for other slow runs (the Windows build under Wine).
 #ifdef __SANITIZE_ADDRESS__
-constexpr int stepsPerSeed = 2'500;
+constexpr int defaultStepsPerSeed = 2'500;
 #else
-constexpr int stepsPerSeed = 8'000;
+constexpr int defaultStepsPerSeed = 8'000;
 #endif
 
 void TstMonkey::randomUse_data()
 {
+    const int stepsPerSeed = qEnvironmentVariableIntValue("QUORIAM_MONKEY_STEPS") > 0
+                                 ? qEnvironmentVariableIntValue("QUORIAM_MONKEY_STEPS")
+                                 : defaultStepsPerSeed;
     QTest::addColumn<quint32>("seed");
     QTest::addColumn<int>("steps");
     for (const quint32 seed : {20240611u, 7u, 31337u, 1u})

@@ -1,0 +1,58 @@
+#!/usr/bin/env bash
+# The zip for Windows users: quoriam.exe with the read-me and every licence, no DLL, and
+# an exe that imports only Windows' own DLLs and carries its icon and version.
+# Usage: zip.sh ZIP VERSION OBJDUMP
+set -u
+ZIP=${1:?usage: zip.sh ZIP VERSION OBJDUMP}
+VERSION=${2:?usage: zip.sh ZIP VERSION OBJDUMP}
+OBJDUMP=${3:?usage: zip.sh ZIP VERSION OBJDUMP}
+. "$(dirname "$0")/../packaging/checks.sh"
+
+# DLLs that every Windows 10 has in System32, besides its API sets (api-ms-win-*).
+SYSTEM_DLLS="advapi32 authz comctl32 comdlg32 crypt32 d3d11 d3d12 d3d9 dwmapi dwrite dxgi
+gdi32 imm32 kernel32 msvcrt netapi32 ntdll ole32 oleaut32 setupapi shcore shell32 shlwapi
+user32 userenv uxtheme version winmm ws2_32 wtsapi32"
+
+[ -f "$ZIP" ] || fail "no zip at $ZIP (make windows)"
+ZIP=$(realpath "$ZIP")
+tmp=$(mktemp -d "${TMPDIR:-/tmp}/quoriam-zip.XXXXXX") || exit 1
+trap 'rm -rf "$tmp"' EXIT
+(cd "$tmp" && cmake -E tar xf "$ZIP") || fail "cannot unpack $ZIP"
+
+top="$tmp/$(basename "$ZIP" .zip)"
+[ -d "$top" ] || fail "the zip does not unpack into $(basename "$top")/"
+for f in quoriam.exe README.txt LICENSE.txt licenses/qt/LGPL-3.0-only.txt \
+    licenses/qt/GPL-3.0-only.txt licenses/qt/qt6-base-copyright.txt; do
+    [ -s "$top/$f" ] || fail "the zip lacks $f"
+done
+for font in "$(dirname "$0")"/../../resources/fonts/*-OFL.txt; do
+    cmp -s "$font" "$top/licenses/fonts/$(basename "$font")" ||
+        fail "the zip lacks the font licence $(basename "$font")"
+done
+grep -q "Quoriam $VERSION for Windows" "$top/README.txt" || fail "README.txt is not about version $VERSION"
+grep -q "@[A-Z_]*@" "$top/README.txt" && fail "README.txt has unfilled fields: $(grep -o '@[A-Z_]*@' "$top/README.txt")"
+[ -z "$(find "$top" -iname '*.dll')" ] || fail "the zip holds DLLs: $(find "$top" -iname '*.dll')"
+ok "$(basename "$ZIP"): quoriam.exe, README.txt, LICENSE.txt, the fonts' and Qt's licences, no DLL"
+
+exe="$top/quoriam.exe"
+"$OBJDUMP" -p "$exe" >"$tmp/headers" || fail "$OBJDUMP cannot read quoriam.exe"
+grep -q "^Subsystem.*(Windows GUI)" "$tmp/headers" || fail "quoriam.exe is not a windowed program"
+imports=$(sed -n 's/^[[:space:]]*DLL Name: //p' "$tmp/headers" | tr 'A-Z' 'a-z' | sort -u)
+[ -n "$imports" ] || fail "quoriam.exe imports no DLL at all: $OBJDUMP did not list them"
+for dll in $imports; do
+    case $dll in
+    api-ms-win-*) continue ;;
+    esac
+    case " $(echo $SYSTEM_DLLS) " in
+    *" ${dll%.dll} "*) ;;
+    *) fail "quoriam.exe needs $dll, which Windows does not have" ;;
+    esac
+done
+ok "quoriam.exe imports only Windows' own DLLs: $(echo $imports)"
+
+# The resources: an icon group (type 14) and the version information (type 16), with
+# the project's version in it.
+grep -q "Entry: ID: 0x00000e" "$tmp/headers" || fail "quoriam.exe has no icon"
+grep -q "Entry: ID: 0x000010" "$tmp/headers" || fail "quoriam.exe has no version information"
+strings -el "$exe" | grep -qx "$VERSION.0" || fail "quoriam.exe's version information does not say $VERSION.0"
+ok "quoriam.exe carries its icon and version $VERSION.0"
