@@ -64,6 +64,8 @@ cache=${XDG_CACHE_HOME:-$HOME/.cache}/quoriam
 prefix="$cache/qt-$upstream-win64-$hash"
 
 if [ -f "$prefix/lib/cmake/Qt6/qt.toolchain.cmake" ] && [ -x "$prefix/bin/qt-cmake" ]; then
+    # What a run stopped between its install and its clean-up left behind.
+    rm -rf "$prefix.work" "$prefix.partial"
     say "reusing $prefix"
     printf '%s\n' "$prefix"
     exit 0
