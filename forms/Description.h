@@ -48,9 +48,8 @@ struct ControlDescription
     bool multiLine = false;
     ScrollBars scrollBars = NoScrollBars;
     Image picture = Image::None;
-    bool autoSize = false;
-    int borderStyle = 1;
-    int interval = 0; // Timer: milliseconds between ticks
+    bool autoSize = false; // a picture box takes the size of its picture; it has no border
+    int interval = 0;      // Timer: milliseconds between ticks
     Twips x1 = 0, y1 = 0, x2 = 0, y2 = 0;
     bool visible = true;
     std::string_view heading{}; // the label whose caption names this control to assistive tools

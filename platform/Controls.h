@@ -63,8 +63,6 @@ class LineControl : public QWidget
 public:
     // The ends are in the parent's pixels.
     LineControl(QPoint from, QPoint to, QWidget *parent);
-    QPoint from() const { return from_; }
-    QPoint to() const { return to_; }
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -90,7 +88,6 @@ class PictureBoxControl : public QWidget
     Q_OBJECT
 public:
     PictureBoxControl(const QPixmap &picture, QWidget *parent);
-    QPixmap picture() const { return picture_; }
 
 signals:
     void clicked();

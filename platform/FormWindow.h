@@ -1,25 +1,24 @@
 // A window built from its description: the top-level widget with its menu bar, client
-// area and controls, each control reachable by name.
+// area and controls, each control reachable by name, and its properties as handlers see
+// them. How the widgets are made is in FormBuilder, the order they stack in in Stacking,
+// how they raise the window's events in FormEvents, where the window opens in Placement.
 #pragma once
 
 #include "forms/Description.h"
 
-#include <QPointer>
 #include <QString>
 #include <QWidget>
 
 #include <map>
 #include <string>
 #include <string_view>
-#include <vector>
 
 class QMenuBar;
 class QTimer;
 
 namespace vb {
 
-// Twips to logical pixels, at a fixed 15 twips per pixel.
-int toPixels(Twips twips);
+class FormEvents;
 
 class FormWindow : public QWidget
 {
@@ -28,7 +27,6 @@ public:
     explicit FormWindow(const FormDefinition &definition);
     ~FormWindow() override;
 
-    const FormDefinition &definition() const { return definition_; }
     std::string_view name() const { return definition_.description.name; }
     const Handler *handler(std::string_view name) const;
 
@@ -40,7 +38,6 @@ public:
     };
     // The control of that name; raises an error when the window has none.
     const Entry &control(std::string_view name) const;
-    bool hasControl(std::string_view name) const;
     QWidget *clientArea() const { return client_; }
     QMenuBar *menuBar() const { return menuBar_; }
 
@@ -57,24 +54,17 @@ public:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    void buildMenus();
     void buildControls();
-    QWidget *buildControl(const ControlDescription &control, QWidget *container);
-    void buildTabOrder();
     void nameForAssistiveTools();
     void nameByHeading(const Entry &entry);
-    void raiseEvent(std::string_view control, std::string_view event);
-    const ControlDescription *controlOf(QObject *object) const;
 
     const FormDefinition &definition_;
+    FormEvents *events_;
     QWidget *client_ = nullptr;
     QMenuBar *menuBar_ = nullptr;
     std::map<std::string, Entry, std::less<>> controls_;
-    std::map<const QObject *, const ControlDescription *> byWidget_;
-    QPointer<QWidget> lastFocus_;
     bool shown_ = false;
 };
 

@@ -77,7 +77,8 @@ void FormsRuntime::raise(FormWindow &window, std::string_view control, std::stri
     } catch (const Error &error) {
         reportError(error.number(), QString::fromUtf8(error.what()));
     } catch (const std::exception &error) {
-        reportError(51, QStringLiteral("Internal error: %1").arg(QString::fromUtf8(error.what())));
+        reportError(Error::InternalError,
+                    QStringLiteral("Internal error: %1").arg(QString::fromUtf8(error.what())));
     }
 }
 

@@ -51,7 +51,8 @@ void Control::setFocus() const
     FormWindow &window = windowOf(form_);
     QWidget *widget = window.control(name_).widget;
     if (!widget || widget->focusPolicy() == Qt::NoFocus)
-        throw Error(5, "Invalid procedure call or argument: " + std::string(name_) + ".SetFocus");
+        throw Error(Error::InvalidProcedureCall,
+                    "Invalid procedure call or argument: " + std::string(name_) + ".SetFocus");
     widget->setFocus(Qt::OtherFocusReason);
 }
 
@@ -115,14 +116,6 @@ std::optional<std::int32_t> ToInt32(const QString &text)
     return textToInt32(std::u16string_view(reinterpret_cast<const char16_t *>(text.utf16()),
                                            static_cast<std::size_t>(text.size())),
                        separator.size() == 1 ? separator.front().unicode() : u'.');
-}
-
-std::int32_t I4Str(const QString &text)
-{
-    const auto value = ToInt32(text);
-    if (!value)
-        throw Error(Error::TypeMismatch, "Type mismatch");
-    return *value;
 }
 
 } // namespace vb

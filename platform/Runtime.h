@@ -24,7 +24,13 @@ using WindowHandle = std::uintptr_t;
 class Error : public std::runtime_error
 {
 public:
-    enum Number { Overflow = 6, SubscriptOutOfRange = 9, TypeMismatch = 13, ObjectRequired = 424 };
+    // The numbers the error report shows.
+    enum Number {
+        InvalidProcedureCall = 5,
+        InternalError = 51,
+        ObjectRequired = 424,
+        PropertyNotSupported = 438,
+    };
     Error(int number, const std::string &description)
         : std::runtime_error(description), number_(number)
     {
@@ -92,10 +98,8 @@ QString TimeOfDayText();
 QString TimeText(const QTime &time);
 
 // Text to a signed 32-bit integer, fractions rounded half to even; the decimal point is
-// '.' or the user's locale's separator. Raises TypeMismatch
-// for a text that is no number and Overflow for one outside the range.
-std::int32_t I4Str(const QString &text);
-// The same conversion, with nothing for a text that cannot be converted.
+// '.' or the user's locale's separator. Nothing for a text that is no number or lies
+// outside the range.
 std::optional<std::int32_t> ToInt32(const QString &text);
 
 // Makes a window stay above ordinary windows without moving or resizing it.
