@@ -1,10 +1,11 @@
 // The yardstick of Quoriam's start-up and memory: the smallest Qt Widgets program with
 // what Quoriam's main window shows, one fixed-size window with a menu bar (File > Exit,
-// Incoming Fax > New) over a 526 x 87 picture. Nothing else: no fonts of its own, no
-// icon, no resources.
+// Incoming Fax > New) over a 526 x 87 picture, and a window icon. Nothing else: no fonts
+// of its own, no resources.
 //   baseline               shows the window, titled "Quoriam Baseline"
 //   baseline --qt-version  prints the version of the Qt libraries it runs with
 #include <QApplication>
+#include <QIcon>
 #include <QImage>
 #include <QLabel>
 #include <QLinearGradient>
@@ -34,6 +35,22 @@ QImage banner()
     return image;
 }
 
+// A window icon of the program icon's sizes, painted at start-up.
+QIcon icon()
+{
+    QIcon result;
+    for (int size : {16, 32, 48}) {
+        QPixmap pixmap(size, size);
+        pixmap.fill(Qt::transparent);
+        QPainter painter(&pixmap);
+        painter.setBrush(QColor(160, 0, 0));
+        painter.drawRect(size / 8, size / 8, size * 3 / 4, size * 3 / 4);
+        painter.end();
+        result.addPixmap(pixmap);
+    }
+    return result;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -46,6 +63,7 @@ int main(int argc, char *argv[])
 
     QWidget window(nullptr, Qt::Window);
     window.setWindowTitle(QStringLiteral("Quoriam Baseline"));
+    window.setWindowIcon(icon());
     auto *layout = new QVBoxLayout(&window);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
