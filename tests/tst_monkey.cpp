@@ -56,17 +56,6 @@ const QString boxTexts[BoxKinds] = {QStringLiteral("Must be 0 or more"),
                                     QStringLiteral("Yaaaaa hooooooo, yup, he does!!!"),
                                     QStringLiteral("Delay must be a number of seconds")};
 
-// Whether deleteLater() was called on the object: a closed About window waits for the
-// event loop to delete it, and no longer counts as an instance of its window.
-struct DeletionMark : QObject
-{
-    static bool pending(const QObject *object)
-    {
-        const auto data = &DeletionMark::d_ptr;
-        return (object->*data)->deleteLaterCalled;
-    }
-};
-
 struct Stroke
 {
     Qt::Key key;
@@ -160,46 +149,65 @@ std::vector<Paste> makePastes()
     };
 }
 
-// A key pressed and released as the window system delivers it. Unlike QTest::keyClick it
-// stops once the window is gone: the event loop runs between the modifier and the key,
-// and may delete a menu that the modifier closed.
-void keyStroke(QWindow *window, Qt::Key key, Qt::KeyboardModifiers modifiers = {},
+// QTest sends a key's modifiers and the key in one go, running the event loop after
+// each. While they go in, a window that one of them deletes (a menu that deletes itself
+// on closing, closed by Alt) is kept until the stroke is over, and nothing more of the
+// stroke reaches it: it is then deleted, as it would have been at once.
+class GoneWindowGuard : public QObject
+{
+public:
+    explicit GoneWindowGuard(QWidget *window) : window_(window) { qApp->installEventFilter(this); }
+    ~GoneWindowGuard() override
+    {
+        qApp->removeEventFilter(this);
+        if (gone_)
+            delete window_.data();
+    }
+    bool gone() const { return gone_ || !window_; }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (!window_)
+            return false;
+        if (event->type() == QEvent::DeferredDelete && watched == window_) {
+            gone_ = true;
+            return true;
+        }
+        if (gone_ && watched == window_->windowHandle() &&
+            (event->type() == QEvent::ShortcutOverride || event->type() == QEvent::KeyPress ||
+             event->type() == QEvent::KeyRelease)) {
+            event->accept(); // taken, so that no shortcut acts on it either
+            return true;
+        }
+        return false;
+    }
+
+private:
+    QPointer<QWidget> window_;
+    bool gone_ = false;
+};
+
+// A key pressed and released on a top-level window, as the window system delivers it:
+// first the modifiers, then the key, then their releases in reverse. The event loop runs
+// after each, as it does between a user's keys. Unlike QTest::keyClick it stops once the
+// window is gone: a modifier may close a menu that deletes itself, and the key must then
+// reach nothing.
+void keyStroke(QWidget *window, Qt::Key key, Qt::KeyboardModifiers modifiers = {},
                QString text = {})
 {
     if (text.isNull()) {
         if (const char ascii = QTest::keyToAscii(key))
             text = QString(QChar::fromLatin1(ascii));
     }
-    QPointer<QWindow> target(window);
-    auto send = [&](QEvent::Type type, int code, Qt::KeyboardModifiers state, const QString &t) {
-        if (!target)
-            return;
-        qt_handleKeyEvent(target, type, code, state, t);
-        QCoreApplication::processEvents();
-    };
-    static const std::pair<Qt::KeyboardModifier, Qt::Key> modifierKeys[] = {
-        {Qt::ShiftModifier, Qt::Key_Shift},
-        {Qt::ControlModifier, Qt::Key_Control},
-        {Qt::AltModifier, Qt::Key_Alt}};
-    Qt::KeyboardModifiers held;
-    for (const auto &[modifier, modifierKey] : modifierKeys) {
-        if (modifiers & modifier) {
-            send(QEvent::KeyPress, modifierKey, held, {});
-            held |= modifier;
-        }
-    }
-    send(QEvent::KeyPress, key, modifiers, text);
-    send(QEvent::KeyRelease, key, modifiers, text);
-    for (auto it = std::rbegin(modifierKeys); it != std::rend(modifierKeys); ++it) {
-        if (modifiers & it->first) {
-            send(QEvent::KeyRelease, it->second, held, {});
-            held &= ~it->first;
-        }
-    }
+    const GoneWindowGuard guard(window);
+    QTest::sendKeyEvent(QTest::Press, window->windowHandle(), key, text, modifiers);
+    if (!guard.gone())
+        QTest::sendKeyEvent(QTest::Release, window->windowHandle(), key, text, modifiers);
 }
 
 // A character typed: its key, and the character as the text.
-void typeCharacter(QWindow *window, char character)
+void typeCharacter(QWidget *window, char character)
 {
     keyStroke(window, QTest::asciiToKey(character), {}, QString(QChar::fromLatin1(character)));
 }
@@ -353,8 +361,9 @@ private:
 
     void restart()
     {
+        // What closing unloaded was hidden before the runtime let it go.
         for (QWidget *widget : QApplication::topLevelWidgets()) {
-            expect(!widget->isVisible() || DeletionMark::pending(widget),
+            expect(!widget->isVisible(),
                    QStringLiteral("%1 (%2) is still on screen after the program ended")
                        .arg(widget->objectName(), widget->metaObject()->className()));
         }
@@ -757,7 +766,7 @@ private:
         } else {
             const Stroke &stroke = strokes[rng_.bounded(quint32(std::size(strokes)))];
             note(QStringLiteral("   key %1 to %2 past the box").arg(stroke.name, describe(window)));
-            keyStroke(window->windowHandle(), stroke.key, stroke.modifiers);
+            keyStroke(window, stroke.key, stroke.modifiers);
         }
         expect(box && box->isVisible(), QStringLiteral("the box went away without an answer"));
         expect(observe() == before, QStringLiteral("a window behind the modal box reacted"));
@@ -769,7 +778,7 @@ private:
         for (int i = rng_.bounded(3); i > 0 && box && box->isVisible(); --i) {
             static const Qt::Key harmless[] = {Qt::Key_Tab, Qt::Key_Backtab, Qt::Key_Left,
                                                Qt::Key_A};
-            keyStroke(window, harmless[rng_.bounded(quint32(std::size(harmless)))]);
+            keyStroke(box, harmless[rng_.bounded(quint32(std::size(harmless)))]);
         }
         if (!box || !box->isVisible())
             return fail(QStringLiteral("a key that does not answer closed the box"));
@@ -777,19 +786,19 @@ private:
         switch (rng_.bounded(6)) {
         case 0:
             how = QStringLiteral("Return");
-            keyStroke(window, Qt::Key_Return);
+            keyStroke(box, Qt::Key_Return);
             break;
         case 1:
             how = QStringLiteral("Enter");
-            keyStroke(window, Qt::Key_Enter, Qt::KeypadModifier);
+            keyStroke(box, Qt::Key_Enter, Qt::KeypadModifier);
             break;
         case 2:
             how = QStringLiteral("Escape");
-            keyStroke(window, Qt::Key_Escape);
+            keyStroke(box, Qt::Key_Escape);
             break;
         case 3:
             how = QStringLiteral("Space");
-            keyStroke(window, Qt::Key_Space);
+            keyStroke(box, Qt::Key_Space);
             break;
         case 4: {
             how = QStringLiteral("a click on OK");
@@ -832,14 +841,14 @@ private:
                                                Qt::Key_Escape, Qt::Key_T,  Qt::Key_Left};
                 const Qt::Key key = keys[rng_.bounded(quint32(std::size(keys)))];
                 note(QStringLiteral("   key %1 in the menu").arg(QKeySequence(key).toString()));
-                keyStroke(menu->windowHandle(), key);
+                keyStroke(menu, key);
             } else if (QWidget *elsewhere = pickOf(visibleWindows()); elsewhere != menu) {
                 note(QStringLiteral("   click %1 beside the menu").arg(describe(elsewhere)));
                 QTest::mouseClick(elsewhere->windowHandle(), Qt::LeftButton, {}, QPoint(3, 3));
             }
         }
         if (menu && menu->isVisible())
-            keyStroke(menu->windowHandle(), Qt::Key_Escape);
+            keyStroke(menu, Qt::Key_Escape);
         if (menu && menu->isVisible()) {
             fail(QStringLiteral("the menu \"%1\" stays open after Escape").arg(menu->title()));
             menu->close();
@@ -873,7 +882,7 @@ private:
             int instances = 0;
             for (QWidget *widget : QApplication::topLevelWidgets()) {
                 if (qobject_cast<vb::FormWindow *>(widget) &&
-                    widget->objectName() == QLatin1String(name) && !DeletionMark::pending(widget)) {
+                    widget->objectName() == QLatin1String(name) && !unloaded(widget)) {
                     ++instances;
                     expect(widget == runtime().loaded(name),
                            QStringLiteral("an instance of %1 the runtime does not know").arg(name));
@@ -972,7 +981,7 @@ private:
         if (!qobject_cast<QMenu *>(window))
             activate(window);
         if (guard)
-            keyStroke(guard->windowHandle(), key, modifiers);
+            keyStroke(guard, key, modifiers);
     }
 
     void type(QWidget *window, const char *text)
@@ -981,7 +990,7 @@ private:
         if (!qobject_cast<QMenu *>(window))
             activate(window);
         for (const char *c = text; *c && guard && guard->isVisible() && failure.isEmpty(); ++c)
-            typeCharacter(guard->windowHandle(), *c);
+            typeCharacter(guard, *c);
     }
 
     // The window the keys go to: an open menu, else the active window, else one that the
@@ -1063,11 +1072,19 @@ private:
     {
         QList<QWidget *> windows;
         for (QWidget *widget : QApplication::topLevelWidgets()) {
-            if (widget->isVisible() && !DeletionMark::pending(widget) &&
+            if (widget->isVisible() &&
                 (qobject_cast<vb::FormWindow *>(widget) || qobject_cast<QMenu *>(widget)))
                 windows.append(widget);
         }
         return windows;
+    }
+
+    // A window that closing unloaded: the runtime hid it and let it go, and it waits for
+    // the event loop to delete it. It no longer counts as an instance of its form.
+    static bool unloaded(const QWidget *widget)
+    {
+        const auto *form = qobject_cast<const vb::FormWindow *>(widget);
+        return form && !form->isVisible() && runtime().loaded(form->name()) != form;
     }
 
     static std::optional<SetupTexts> setupTexts()
