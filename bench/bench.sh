@@ -19,10 +19,10 @@
 #   STARTUP-RUNS (default 9): start-ups of each program (about 2.5 s each).
 # Needs what tools/install-deps.sh --test installs. Progress goes to the standard error;
 # the table alone to the standard output.
-E2E_DIR="$(cd "$(dirname "$0")/../tests/e2e" && pwd)"
-# shellcheck source-path=SCRIPTDIR source=../tests/e2e/lib.sh
-. "$E2E_DIR/lib.sh"
-E2E_NAME=bench
+E2E_PROGRESS_FD=2
+E2E_OK_LINES=no
+# shellcheck source-path=SCRIPTDIR source=../tools/x11/harness.sh
+. "$(dirname "$0")/../tools/x11/harness.sh"
 
 BIN=${1:?usage: bench/bench.sh PATH/TO/quoriam TOOLS-DIR [RUNS] [STARTUP-RUNS]}
 TOOLS=${2:?usage: bench/bench.sh PATH/TO/quoriam TOOLS-DIR [RUNS] [STARTUP-RUNS]}
@@ -45,10 +45,6 @@ BASELINE_TITLE="Quoriam Baseline"
 SETUP_TITLE=$E2E_SETUP_TITLE
 FAX_TITLE=$E2E_FAX_TITLE
 CLK_TCK=$(getconf CLK_TCK)
-
-# Progress to the standard error, so that the standard output is the table alone.
-e2e_say() { printf '[%s] %s\n' "$E2E_NAME" "$*" >&2; }
-e2e_ok() { :; }
 
 # ---------------------------------------------------------------------------------------
 # Figures
@@ -120,13 +116,10 @@ cpu_since()
 startup()
 {
     local out="$E2E_TMP/startup.out"
-    mkdir -p "$E2E_TMP/runtime" && chmod 700 "$E2E_TMP/runtime"
     : >"$E2E_APP_LOG"
     # The watcher stands in for the program in the harness, so that every way out stops
     # it; it ends the program itself (and the program ends with it).
-    env -u SESSION_MANAGER -u DBUS_SESSION_BUS_ADDRESS -u QT_QPA_PLATFORMTHEME \
-        QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR="$E2E_TMP/runtime" \
-        "$FIRSTFRAME" "$2" 20 "$HOLD_SECONDS" "$1" >"$out" 2>"$E2E_APP_LOG" &
+    "${E2E_APP_ENV[@]}" "$FIRSTFRAME" "$2" 20 "$HOLD_SECONDS" "$1" >"$out" 2>"$E2E_APP_LOG" &
     E2E_APP_PID=$!
     wait "$E2E_APP_PID" || e2e_fail "no complete frame of '$2': $(cat "$E2E_APP_LOG")"
     E2E_APP_PID=
@@ -211,7 +204,7 @@ wait_fax()
 finish()
 {
     e2e_close "$FAX"
-    e2e_expect_exit 0 10 >/dev/null
+    e2e_expect_exit 0 10
 }
 
 # ---------------------------------------------------------------------------------------
@@ -272,7 +265,7 @@ long_line()
 
 bench_start=$(e2e_now)
 BENCH_LOAD=$(cut -d ' ' -f 1-3 /proc/loadavg)
-e2e_start_display >/dev/null
+e2e_start_display
 
 e2e_say "start-up: one warm-up run of each program, then $STARTUP_RUNS of each, alternating"
 startup "$BIN" "$MAIN_TITLE"
@@ -335,7 +328,7 @@ for run in $(seq 1 "$LONG_RUNS"); do
     long_line "Tab Tab" "$MESSAGE_BOX" message
     long_line "shift+Tab shift+Tab" "$SENDER_BOX" sender
     e2e_close "$SETUP"
-    e2e_expect_exit 0 30 >/dev/null
+    e2e_expect_exit 0 30
 done
 
 # ---------------------------------------------------------------------------------------

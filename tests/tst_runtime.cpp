@@ -17,7 +17,6 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QScreen>
-#include <QSignalSpy>
 #include <QWindow>
 
 #ifdef Q_OS_WIN

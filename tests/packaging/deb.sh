@@ -5,7 +5,7 @@
 # appears, carries the window class the desktop entry announces, and closing it ends the
 # program with status 0. lintian reports no error and no warning on the package.
 # Usage: deb.sh CPACK BUILD_DIR VERSION DESKTOP_ID
-. "$(dirname "$0")/../e2e/lib.sh"
+. "$(dirname "$0")/../../tools/x11/harness.sh"
 . "$(dirname "$0")/checks.sh"
 # Failures go through the harness, which also shows the program's output.
 fail() { e2e_fail "$@"; }

@@ -10,6 +10,10 @@
 #  5. Send with a delay of 2: the incoming fax 1.5 to 2.5 s later, not on top; closing it
 #     ends the program with status 0.
 # Usage: e2e.sh PATH/TO/Quoriam-<version>-win64.zip
+# Wine names the X windows of a program after its executable (the harness finds the
+# drop-down menus by that name).
+# shellcheck disable=SC2034 # read by the harness
+E2E_APP_CLASS='^quoriam\.exe$'
 . "$(dirname "$0")/../e2e/lib.sh"
 . "$(dirname "$0")/wine-prefix.sh"
 
@@ -42,20 +46,6 @@ wine_start_app()
         exec env -u QT_QPA_PLATFORM "$QUORIAM_WINE" "$(basename "$1")") >"$E2E_APP_LOG" 2>&1 &
     E2E_APP_PID=$!
     e2e_say "started $1 under Wine (pid $E2E_APP_PID)"
-}
-
-# Wine names the X windows of a program after its executable: the drop-down menus are
-# its viewable override-redirect windows (replaces the harness's test for Qt on X11).
-e2e_menu_open()
-{
-    local id info
-    for id in $(e2e_x xdotool search --classname '^quoriam\.exe$' 2>/dev/null); do
-        info=$(e2e_x xwininfo -id "$id" 2>/dev/null) || continue
-        case $info in
-        *"Map State: IsViewable"*"Override Redirect State: yes"*) return 0 ;;
-        esac
-    done
-    return 1
 }
 
 # wine_check_centred ID NAME: the window's frame lies centred on the work area. Qt

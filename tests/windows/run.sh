@@ -4,7 +4,7 @@
 # so two at once would take the focus from each other), then the end-to-end test of
 # quoriam.exe from the zip, on a server of its own, in the same Wine prefix.
 # Usage: run.sh BUILD-DIR   (a build by tools/windows/build.sh)
-. "$(dirname "$0")/../e2e/lib.sh"
+. "$(dirname "$0")/../../tools/x11/harness.sh"
 . "$(dirname "$0")/wine-prefix.sh"
 
 BUILD=${1:?usage: run.sh BUILD-DIR}

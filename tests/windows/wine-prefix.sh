@@ -1,8 +1,8 @@
 # shellcheck shell=bash
-# A Wine prefix for one test run, for scripts that use the end-to-end harness
-# (tests/e2e/lib.sh): source it after lib.sh. wine_prefix makes WINEPREFIX (a fresh one
-# under the run's temporary folder unless the caller gave one) ready for programs;
-# every Wine process of the prefix is stopped with the harness's own processes.
+# A Wine prefix for one test run, for scripts that use the X11 harness
+# (tools/x11/harness.sh): source it after the harness. wine_prefix makes WINEPREFIX (a
+# fresh one under the run's temporary folder unless the caller gave one) ready for
+# programs; every Wine process of the prefix is stopped with the harness's own processes.
 
 . "$(dirname "${BASH_SOURCE[0]}")/wine-env.sh"
 
