@@ -1,8 +1,8 @@
 #include "app/Project.h"
 
 #include "forms/Forms.h"
-#include "platform/FormsRuntime.h"
 #include "platform/Startup.h"
+#include "platform/WindowSet.h"
 
 namespace quoriam {
 
@@ -20,7 +20,7 @@ const vb::Project &project()
 bool initialise()
 {
     const bool fontsLoaded = vb::initialisePlatform();
-    vb::FormsRuntime::instance().setProject(project());
+    vb::WindowSet::instance().setProject(project());
     return fontsLoaded;
 }
 

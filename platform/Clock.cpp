@@ -1,6 +1,6 @@
 #include "platform/Clock.h"
 
-#include "platform/FormsRuntime.h"
+#include "platform/WindowSet.h"
 
 #include <QEventLoop>
 #include <QTime>
@@ -27,7 +27,7 @@ public:
 
     void dispatchUntil(std::int64_t deadlineNs) override
     {
-        FormsRuntime &runtime = FormsRuntime::instance();
+        WindowSet &runtime = WindowSet::instance();
         for (;;) {
             runtime.checkEnded();
             const std::int64_t remaining = deadlineNs - monotonicNs();

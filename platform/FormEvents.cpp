@@ -2,8 +2,8 @@
 
 #include "platform/Controls.h"
 #include "platform/FormWindow.h"
-#include "platform/FormsRuntime.h"
 #include "platform/TextBoxes.h"
+#include "platform/WindowSet.h"
 
 #include <QAction>
 #include <QKeyEvent>
@@ -57,7 +57,7 @@ void FormEvents::raise(std::string_view control, std::string_view event)
     // is ignored.
     if (event == "Click" && !window_.isVisible())
         return;
-    FormsRuntime::instance().raise(window_, control, event);
+    WindowSet::instance().raise(window_, control, event);
 }
 
 bool FormEvents::eventFilter(QObject *watched, QEvent *event)

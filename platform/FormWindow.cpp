@@ -3,12 +3,12 @@
 #include "platform/Controls.h"
 #include "platform/FormBuilder.h"
 #include "platform/FormEvents.h"
-#include "platform/FormsRuntime.h"
 #include "platform/Placement.h"
 #include "platform/Properties.h"
 #include "platform/Resources.h"
 #include "platform/Runtime.h"
 #include "platform/Stacking.h"
+#include "platform/WindowSet.h"
 
 #include <QCloseEvent>
 #include <QMenuBar>
@@ -178,7 +178,7 @@ void FormWindow::stopTimers()
 
 void FormWindow::closeEvent(QCloseEvent *event)
 {
-    FormsRuntime &runtime = FormsRuntime::instance();
+    WindowSet &runtime = WindowSet::instance();
     event->accept();
     if (runtime.ended())
         return;

@@ -1,9 +1,9 @@
 #include "platform/Runtime.h"
 
 #include "platform/FormWindow.h"
-#include "platform/FormsRuntime.h"
 #include "platform/MessageBox.h"
 #include "platform/TextToInteger.h"
+#include "platform/WindowSet.h"
 
 #include <QLocale>
 #include <QTime>
@@ -15,7 +15,7 @@ namespace {
 
 FormWindow &windowOf(std::string_view form)
 {
-    return FormsRuntime::instance().window(form);
+    return WindowSet::instance().window(form);
 }
 
 } // namespace
@@ -28,7 +28,7 @@ QString Control::text() const
 void Control::setText(const QString &text) const
 {
     windowOf(form_).setText(name_, text);
-    FormsRuntime::instance().checkEnded();
+    WindowSet::instance().checkEnded();
 }
 
 QString Control::caption() const
@@ -73,13 +73,13 @@ WindowHandle Form::hWnd() const
 
 void End()
 {
-    FormsRuntime::instance().end(0);
+    WindowSet::instance().end(0);
     throw EndOfProgram{};
 }
 
 void MsgBox(const QString &prompt, int style, const QString &title)
 {
-    FormsRuntime &runtime = FormsRuntime::instance();
+    WindowSet &runtime = WindowSet::instance();
     runtime.checkEnded();
     showMessageBox(prompt, style, title);
     runtime.checkEnded();

@@ -1,7 +1,7 @@
 // The operations that handlers and the shared modules use on windows and the system:
 // default instances, show and hide, property access, message boxes, the clock, text
 // conversions, the dispatch of events and the end of the program. Nothing here depends
-// on the widget toolkit; the forms runtime behind it does.
+// on the widget toolkit; the window set behind it (WindowSet.h) does.
 #pragma once
 
 #include "forms/Description.h"

@@ -1,8 +1,8 @@
 #include "platform/Startup.h"
 
-#include "platform/FormsRuntime.h"
 #include "platform/Resources.h"
 #include "platform/StartupMessages.h"
+#include "platform/WindowSet.h"
 
 #include <QApplication>
 
@@ -47,7 +47,7 @@ int runProgram(int argc, char *argv[], bool (*initialise)())
     QApplication::setApplicationName(QStringLiteral("Quoriam"));
     QApplication::setDesktopFileName(QStringLiteral("io.github.quoriam.Quoriam"));
     initialise();
-    FormsRuntime &runtime = FormsRuntime::instance();
+    WindowSet &runtime = WindowSet::instance();
     const int status = runtime.run();
     runtime.reset();
     return status;

@@ -5,7 +5,7 @@
 #include "app/Project.h"
 #include "platform/Clock.h"
 #include "platform/FormWindow.h"
-#include "platform/FormsRuntime.h"
+#include "platform/WindowSet.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -19,9 +19,9 @@
 
 namespace test {
 
-inline vb::FormsRuntime &runtime()
+inline vb::WindowSet &runtime()
 {
-    return vb::FormsRuntime::instance();
+    return vb::WindowSet::instance();
 }
 
 // Sets up fonts, icon and the real windows once; later calls only reset the runtime.

@@ -3,8 +3,8 @@
 #include "app/Project.h"
 #include "forms/Forms.h"
 #include "platform/FormWindow.h"
-#include "platform/FormsRuntime.h"
 #include "platform/Runtime.h"
+#include "platform/WindowSet.h"
 
 #include <QApplication>
 #include <QDir>
@@ -17,7 +17,7 @@ namespace {
 
 bool save(std::string_view form, const QString &directory)
 {
-    vb::FormWindow &window = vb::FormsRuntime::instance().window(form);
+    vb::FormWindow &window = vb::WindowSet::instance().window(form);
     window.showForm();
     QApplication::processEvents();
     const QString file =
@@ -39,7 +39,7 @@ int main(int argc, char *argv[])
     if (!QDir().mkpath(directory))
         return 1;
     quoriam::initialise();
-    auto &runtime = vb::FormsRuntime::instance();
+    auto &runtime = vb::WindowSet::instance();
 
     bool ok = save("Form1", directory) && save("FormAbout", directory);
     // The setup window with its clock at a fixed time, so that the pictures do not

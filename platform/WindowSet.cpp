@@ -1,4 +1,4 @@
-#include "platform/FormsRuntime.h"
+#include "platform/WindowSet.h"
 
 #include "platform/FormWindow.h"
 #include "platform/MessageBox.h"
@@ -11,18 +11,18 @@
 
 namespace vb {
 
-FormsRuntime &FormsRuntime::instance()
+WindowSet &WindowSet::instance()
 {
-    static FormsRuntime runtime;
+    static WindowSet runtime;
     return runtime;
 }
 
-void FormsRuntime::setProject(const Project &project)
+void WindowSet::setProject(const Project &project)
 {
     project_ = project;
 }
 
-int FormsRuntime::run()
+int WindowSet::run()
 {
     try {
         Form(project_.startup).Show();
@@ -38,13 +38,13 @@ int FormsRuntime::run()
     return ended_ ? exitStatus_ : status;
 }
 
-FormWindow *FormsRuntime::loaded(std::string_view name) const
+FormWindow *WindowSet::loaded(std::string_view name) const
 {
     const auto it = instances_.find(name);
     return it == instances_.end() ? nullptr : it->second.data();
 }
 
-FormWindow &FormsRuntime::window(std::string_view name)
+FormWindow &WindowSet::window(std::string_view name)
 {
     checkEnded();
     if (FormWindow *existing = loaded(name))
@@ -61,7 +61,7 @@ FormWindow &FormsRuntime::window(std::string_view name)
     throw Error(Error::ObjectRequired, "Object required: " + std::string(name));
 }
 
-void FormsRuntime::raise(FormWindow &window, std::string_view control, std::string_view event)
+void WindowSet::raise(FormWindow &window, std::string_view control, std::string_view event)
 {
     if (ended_)
         return;
@@ -82,7 +82,7 @@ void FormsRuntime::raise(FormWindow &window, std::string_view control, std::stri
     }
 }
 
-void FormsRuntime::unload(FormWindow &window)
+void WindowSet::unload(FormWindow &window)
 {
     for (auto it = instances_.begin(); it != instances_.end(); ++it) {
         if (it->second == &window) {
@@ -95,7 +95,7 @@ void FormsRuntime::unload(FormWindow &window)
     window.deleteLater();
 }
 
-void FormsRuntime::end(int status)
+void WindowSet::end(int status)
 {
     if (ended_)
         return;
@@ -113,23 +113,23 @@ void FormsRuntime::end(int status)
         QCoreApplication::exit(status);
 }
 
-void FormsRuntime::enterLoop(QEventLoop *loop)
+void WindowSet::enterLoop(QEventLoop *loop)
 {
     loops_.push_back(loop);
 }
 
-void FormsRuntime::leaveLoop(QEventLoop *loop)
+void WindowSet::leaveLoop(QEventLoop *loop)
 {
     std::erase(loops_, loop);
 }
 
-void FormsRuntime::checkEnded() const
+void WindowSet::checkEnded() const
 {
     if (ended_)
         throw EndOfProgram{};
 }
 
-void FormsRuntime::reportError(int number, const QString &description)
+void WindowSet::reportError(int number, const QString &description)
 {
     if (ended_ || reporting_)
         return;
@@ -140,7 +140,7 @@ void FormsRuntime::reportError(int number, const QString &description)
     end(1);
 }
 
-void FormsRuntime::reset()
+void WindowSet::reset()
 {
     for (auto &[name, window] : instances_)
         delete window.data();

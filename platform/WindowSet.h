@@ -1,6 +1,7 @@
-// The forms runtime: owns the default instances of the project's windows, builds them
-// on first reference, raises their events to the handlers one at a time, and ends the
-// program.
+// The window set, the engine behind the operations of Runtime.h that handlers call: it
+// owns the default instance of each of the project's windows, builds it on first
+// reference, raises the windows' events to the handlers one at a time, shows the error
+// report, and ends the program.
 #pragma once
 
 #include "forms/Description.h"
@@ -28,11 +29,11 @@ struct Project
     std::string_view title; // the title of the error report
 };
 
-class FormsRuntime : public QObject
+class WindowSet : public QObject
 {
     Q_OBJECT
 public:
-    static FormsRuntime &instance();
+    static WindowSet &instance();
 
     void setProject(const Project &project);
     const Project &project() const { return project_; }
