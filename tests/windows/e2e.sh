@@ -203,13 +203,7 @@ until FAX=$(e2e_find_viewable "$FAX_TITLE"); do
     e2e_cmp "$(e2e_elapsed "$t_after")" '<' 10 || e2e_fail "no incoming fax 10 s after Send with a delay of 2 s"
 done
 t_seen=$(e2e_now)
-earliest=$(e2e_elapsed "$t_before" "$t_seen")
-latest=$(e2e_elapsed "$t_after" "$last_absent")
-e2e_say "incoming fax shown between $latest and $earliest s after the key press"
-e2e_cmp "$earliest" '>=' 1.5 || e2e_fail "the fax showed too early: at most $earliest s after the key press"
-e2e_cmp "$latest" '<=' "$(awk -v a="$LATE_ALLOWANCE" 'BEGIN { print 2.5 + a }')" ||
-    e2e_fail "the fax showed too late: not before $latest s after the key press (2.5 s + $LATE_ALLOWANCE s allowed)"
-e2e_ok "the fax arrives 1.5 to 2.5 s after the key press"
+e2e_check_arrival "$t_before" "$t_after" "$last_absent" "$t_seen" "$LATE_ALLOWANCE"
 e2e_check_not_above "$FAX" "incoming fax"
 
 e2e_close "$FAX"
