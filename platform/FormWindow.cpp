@@ -54,6 +54,7 @@ FormWindow::FormWindow(const FormDefinition &definition)
     buildControls();
     nameForAssistiveTools();
     layout->activate();
+    askForFrame(*this);
 }
 
 FormWindow::~FormWindow() = default;

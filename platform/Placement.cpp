@@ -27,6 +27,28 @@ QMargins frameOfAnotherWindow(const QWidget &window)
     }
     return QMargins();
 }
+
+// The question about a window's frame, asked when the window was built, kept with it.
+class FrameQuestion : public QObject
+{
+    Q_OBJECT
+public:
+    FrameQuestion(QWidget &window, xcb_connection_t *connection)
+        : QObject(&window), question(connection, static_cast<std::uint32_t>(window.winId()))
+    {
+    }
+    X11FrameQuestion question;
+};
+
+// The X11 connection, where the program runs on X11 (the interface is offered on other
+// platforms too, such as offscreen, without X windows).
+xcb_connection_t *x11Connection()
+{
+    const auto *x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    if (!x11 || !x11->connection() || QGuiApplication::platformName() != QLatin1String("xcb"))
+        return nullptr;
+    return x11->connection();
+}
 #endif
 
 // The frame the window is going to get, in the window's own pixels.
@@ -34,11 +56,13 @@ QMargins expectedFrame(QWidget &window)
 {
     window.winId(); // the native window, which the window system is to frame
 #if QT_CONFIG(xcb)
-    // The X11 interface is offered on other platforms too (offscreen), without X windows.
-    const auto *x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    if (x11 && x11->connection() && QGuiApplication::platformName() == QLatin1String("xcb")) {
+    if (x11Connection()) {
+        auto *asked = window.findChild<FrameQuestion *>(QString(), Qt::FindDirectChildrenOnly);
         const std::optional<QMargins> extents =
-            x11FrameExtents(x11->connection(), static_cast<std::uint32_t>(window.winId()));
+            asked ? asked->question.answer()
+                  : X11FrameQuestion(x11Connection(), static_cast<std::uint32_t>(window.winId()))
+                        .answer();
+        delete asked;
         if (!extents)
             return frameOfAnotherWindow(window);
         const qreal ratio = window.devicePixelRatioF();
@@ -52,6 +76,16 @@ QMargins expectedFrame(QWidget &window)
 }
 
 } // namespace
+
+void askForFrame(QWidget &window)
+{
+#if QT_CONFIG(xcb)
+    if (xcb_connection_t *connection = x11Connection())
+        new FrameQuestion(window, connection);
+#else
+    Q_UNUSED(window);
+#endif
+}
 
 void centreOnWorkArea(QWidget &window)
 {
@@ -69,3 +103,7 @@ void centreOnWorkArea(QWidget &window)
 }
 
 } // namespace vb
+
+#if QT_CONFIG(xcb)
+#include "Placement.moc"
+#endif

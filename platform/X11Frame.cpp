@@ -57,11 +57,11 @@ bool offers(xcb_connection_t *connection, xcb_window_t root, xcb_atom_t supporte
     return std::find(atoms, end, feature) != end;
 }
 
-// Waits, at most answerTime, for the property to be set on the window.
-bool waitForProperty(xcb_connection_t *connection, xcb_window_t window, xcb_atom_t property)
+// Waits, until the deadline at most, for the property to be set on the window.
+bool waitForProperty(xcb_connection_t *connection, xcb_window_t window, xcb_atom_t property,
+                     std::chrono::steady_clock::time_point deadline)
 {
     using Clock = std::chrono::steady_clock;
-    const Clock::time_point deadline = Clock::now() + answerTime;
     pollfd readable{xcb_get_file_descriptor(connection), POLLIN, 0};
     for (;;) {
         while (const Reply<xcb_generic_event_t> event{xcb_poll_for_event(connection)}) {
@@ -85,18 +85,24 @@ bool waitForProperty(xcb_connection_t *connection, xcb_window_t window, xcb_atom
 
 } // namespace
 
-std::optional<QMargins> x11FrameExtents(xcb_connection_t *connection, std::uint32_t window)
+struct X11FrameQuestion::Connection : std::unique_ptr<xcb_connection_t, Disconnect>
+{
+    using unique_ptr::unique_ptr;
+};
+
+X11FrameQuestion::X11FrameQuestion(xcb_connection_t *connection, std::uint32_t window)
+    : window_(window), deadline_(std::chrono::steady_clock::now() + answerTime)
 {
     if (leftUnanswered)
-        return std::nullopt;
+        return;
     // The answer comes as an event. The toolkit reads the events of its own connection,
     // so the question goes over a connection of ours, which must see the window: a round
     // trip on the toolkit's connection has the server create it first.
     std::free(xcb_get_input_focus_reply(connection, xcb_get_input_focus(connection), nullptr));
-    const std::unique_ptr<xcb_connection_t, Disconnect> own(xcb_connect(nullptr, nullptr));
-    xcb_connection_t *const c = own.get();
+    own_ = std::make_unique<Connection>(xcb_connect(nullptr, nullptr));
+    xcb_connection_t *const c = own_->get();
     if (xcb_connection_has_error(c))
-        return std::nullopt;
+        return;
 
     const auto supportedCookie = internAtom(c, "_NET_SUPPORTED");
     const auto requestCookie = internAtom(c, "_NET_REQUEST_FRAME_EXTENTS");
@@ -105,20 +111,22 @@ std::optional<QMargins> x11FrameExtents(xcb_connection_t *connection, std::uint3
         xcb_get_geometry_reply(c, xcb_get_geometry(c, window), nullptr));
     const xcb_atom_t supported = atom(c, supportedCookie);
     const xcb_atom_t request = atom(c, requestCookie);
-    const xcb_atom_t extents = atom(c, extentsCookie);
+    extents_ = atom(c, extentsCookie);
     if (!geometry) // not a window of the server behind DISPLAY
-        return std::nullopt;
+        return;
     const xcb_window_t root = geometry->root;
 
     // A window manager is the client that redirects the requests of the root's children.
     const Reply<xcb_get_window_attributes_reply_t> rootAttributes(
         xcb_get_window_attributes_reply(c, xcb_get_window_attributes(c, root), nullptr));
     if (!rootAttributes)
-        return std::nullopt;
-    if (!(rootAttributes->all_event_masks & XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT))
-        return QMargins();
+        return;
+    if (!(rootAttributes->all_event_masks & XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT)) {
+        state_ = NoWindowManager;
+        return;
+    }
     if (!offers(c, root, supported, request))
-        return std::nullopt;
+        return;
 
     // Watch the window's properties first, then ask: the answer is _NET_FRAME_EXTENTS
     // set on the window.
@@ -133,13 +141,25 @@ std::optional<QMargins> x11FrameExtents(xcb_connection_t *connection, std::uint3
                    XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY,
                    reinterpret_cast<const char *>(&message));
     xcb_flush(c);
-    if (!waitForProperty(c, window, extents)) {
+    state_ = Asked;
+}
+
+X11FrameQuestion::~X11FrameQuestion() = default;
+
+std::optional<QMargins> X11FrameQuestion::answer()
+{
+    if (state_ == NoWindowManager)
+        return QMargins();
+    if (state_ != Asked)
+        return std::nullopt;
+    state_ = Unanswerable; // one answer
+    xcb_connection_t *const c = own_->get();
+    if (!waitForProperty(c, window_, extents_, deadline_)) {
         leftUnanswered = true;
         return std::nullopt;
     }
-
     const Reply<xcb_get_property_reply_t> reply(xcb_get_property_reply(
-        c, xcb_get_property(c, 0, window, extents, XCB_ATOM_CARDINAL, 0, 4), nullptr));
+        c, xcb_get_property(c, 0, window_, extents_, XCB_ATOM_CARDINAL, 0, 4), nullptr));
     if (!reply || reply->format != 32 || xcb_get_property_value_length(reply.get()) != 16)
         return std::nullopt;
     // Left, right, top, bottom.
