@@ -30,8 +30,8 @@ std::vector<unsigned long> pixels(Display *display, Window window, int x, int y,
                                   int height)
 {
     std::vector<unsigned long> result;
-    XImage *image = XGetImage(display, window, x, y, unsigned(width), unsigned(height), AllPlanes,
-                              ZPixmap);
+    XImage *image =
+        XGetImage(display, window, x, y, unsigned(width), unsigned(height), AllPlanes, ZPixmap);
     if (image == nullptr)
         return result;
     result.reserve(std::size_t(width) * std::size_t(height));
