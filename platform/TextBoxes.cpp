@@ -79,6 +79,22 @@ struct FarMove
     bool select;
 };
 
+// Whether the key is one of those: the whole text is put together only for these keys,
+// not for every key typed.
+bool isFarMove(const QKeyEvent *event)
+{
+    using K = QKeySequence;
+    for (const K::StandardKey key :
+         {K::MoveToStartOfLine, K::MoveToEndOfLine, K::MoveToStartOfBlock, K::MoveToEndOfBlock,
+          K::MoveToStartOfDocument, K::MoveToEndOfDocument, K::SelectStartOfLine,
+          K::SelectEndOfLine, K::SelectStartOfBlock, K::SelectEndOfBlock, K::SelectStartOfDocument,
+          K::SelectEndOfDocument}) {
+        if (event->matches(key))
+            return true;
+    }
+    return false;
+}
+
 std::optional<FarMove> farMove(const QKeyEvent *event, QStringView whole, qsizetype position)
 {
     using K = QKeySequence;
@@ -215,7 +231,7 @@ void LineBox::moveWindow()
 
 void LineBox::keyPressEvent(QKeyEvent *event)
 {
-    if (window_.active()) {
+    if (window_.active() && isFarMove(event)) {
         const QString whole = content();
         const qsizetype offset = window_.offset();
         if (const auto move = farMove(event, whole, offset + cursorPosition())) {
@@ -331,7 +347,7 @@ void MultiLineBox::moveWindow()
 
 void MultiLineBox::keyPressEvent(QKeyEvent *event)
 {
-    if (window_.active()) {
+    if (window_.active() && isFarMove(event)) {
         const QString whole = content();
         const QTextCursor cursor = textCursor();
         if (const auto move = farMove(event, whole, exactPosition(cursor.position()))) {
