@@ -1,5 +1,7 @@
 #include "platform/Controls.h"
 
+#include "platform/LineBreaks.h"
+
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -86,45 +88,32 @@ bool LabelControl::setCaption(const QString &caption)
 QString LabelControl::shownText(const QString &caption)
 {
     // A label shows a few lines of a few hundred pixels: beyond these lengths nothing of
-    // a caption is seen, whatever its letters.
+    // a caption is seen, whatever its letters, and laying it out would make the window
+    // slow to show and to paint.
     constexpr qsizetype longRun = 1024, keptOfRun = 512, longest = 16384;
-    enum Class { Break, Space, Other };
-    const auto classOf = [](QChar c) {
-        if (c == u'\n' || c == u'\r' || c == QChar::ParagraphSeparator || c == QChar::LineSeparator)
-            return Break;
-        return c.isSpace() ? Space : Other;
-    };
+    const QString text = withLineFeeds(caption);
+    if (text.size() <= longRun)
+        return text;
+    const auto classOf = [](QChar c) { return isLineBreak(c) ? 0 : c.isSpace() ? 1 : 2; };
     QString shown;
-    shown.reserve(std::min(caption.size(), longest + 2 * keptOfRun));
-    for (qsizetype i = 0; i < caption.size() && shown.size() < longest;) {
-        const QChar c = caption[i];
-        const Class kind = classOf(c);
-        if (kind == Break && c == u'\r' && i + 1 < caption.size() && caption[i + 1] == u'\n') {
-            shown += QStringLiteral("\r\n");
-            i += 2;
-            continue;
-        }
-        if (kind == Break) {
-            shown += c == u'\r' || c == QChar::ParagraphSeparator ? QChar(u'\n') : c;
-            ++i;
-            continue;
-        }
-        qsizetype end = i + 1;
-        while (end < caption.size() && classOf(caption[end]) == kind)
+    shown.reserve(std::min(text.size(), longest + 2 * keptOfRun));
+    for (qsizetype i = 0, end = 0; i < text.size() && shown.size() < longest; i = end) {
+        const int kind = classOf(text[i]);
+        end = i + 1;
+        while (kind != 0 && end < text.size() && classOf(text[end]) == kind)
             ++end;
         if (end - i <= longRun) {
-            shown += QStringView(caption).sliced(i, end - i);
-        } else {
-            // Its start shows in a left-to-right line, its end in a right-to-left one.
-            qsizetype head = i + keptOfRun, tail = end - keptOfRun;
-            if (caption[head - 1].isHighSurrogate())
-                --head;
-            if (caption[tail].isLowSurrogate())
-                ++tail;
-            shown += QStringView(caption).sliced(i, head - i);
-            shown += QStringView(caption).sliced(tail, end - tail);
+            shown += QStringView(text).sliced(i, end - i);
+            continue;
         }
-        i = end;
+        // Its start shows in a left-to-right line, its end in a right-to-left one.
+        qsizetype head = i + keptOfRun, tail = end - keptOfRun;
+        if (text[head - 1].isHighSurrogate())
+            --head;
+        if (text[tail].isLowSurrogate())
+            ++tail;
+        shown += QStringView(text).sliced(i, head - i);
+        shown += QStringView(text).sliced(tail, end - tail);
     }
     return shown;
 }

@@ -35,10 +35,10 @@ public:
     // Returns false, and paints nothing again, when the caption is the same.
     bool setCaption(const QString &caption);
 
-    // What is drawn for a caption: the same text, but for line breaks that labels would
-    // not break at (a lone CR, U+2029), which break the line as in a text box, and for a
-    // very long caption, which is shortened where that cannot show: the end of text that
-    // does not fit, and the middle of runs of letters or spaces too long for one line.
+    // What is drawn for a caption: the same text with each paragraph break as a line
+    // feed (labels break no line at a lone CR or U+2029), and for a very long caption a
+    // shorter one where that cannot show: the end of text that does not fit, and the
+    // middle of runs of letters or spaces too long for one line.
     static QString shownText(const QString &caption);
 
 private:

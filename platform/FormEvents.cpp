@@ -2,12 +2,13 @@
 
 #include "platform/Controls.h"
 #include "platform/FormWindow.h"
-#include "platform/TextBoxes.h"
 #include "platform/WindowSet.h"
 
 #include <QAction>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QMouseEvent>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTimer>
 
@@ -24,10 +25,10 @@ void FormEvents::watch(const ControlDescription &control, QWidget *widget)
         connect(button, &QPushButton::clicked, this, click);
     else if (auto *picture = qobject_cast<PictureBoxControl *>(widget))
         connect(picture, &PictureBoxControl::clicked, this, click);
-    else if (auto *line = qobject_cast<LineBox *>(widget))
-        connect(line, &LineBox::changed, this, change);
-    else if (auto *box = qobject_cast<MultiLineBox *>(widget)) {
-        connect(box, &MultiLineBox::changed, this, change);
+    else if (auto *line = qobject_cast<QLineEdit *>(widget))
+        connect(line, &QLineEdit::textChanged, this, change);
+    else if (auto *box = qobject_cast<QPlainTextEdit *>(widget)) {
+        connect(box, &QPlainTextEdit::textChanged, this, change);
         watchEvents(box->viewport(), control); // clicks land on the viewport
     }
     watchEvents(widget, control);

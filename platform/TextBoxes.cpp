@@ -1,245 +1,184 @@
 #include "platform/TextBoxes.h"
 
+#include "platform/LineBreaks.h"
+#include "platform/MessageBox.h"
+#include "platform/Runtime.h"
+
+#include <QApplication>
+#include <QContextMenuEvent>
 #include <QKeyEvent>
+#include <QLocale>
+#include <QMenu>
 #include <QMimeData>
-#include <QScrollBar>
-#include <QSignalBlocker>
-#include <QTextBlock>
-#include <QTimer>
+#include <QTextDocumentFragment>
 #include <QValidator>
 
 #include <algorithm>
 #include <limits>
-#include <optional>
 #include <utility>
 
 namespace vb {
 
 namespace {
 
-// The breaks that end a paragraph of a document, by kind; a block keeps the kind of the
-// break that ends it as its user state (-1, the default, is a line feed).
-enum BreakKind { LineFeed = -1, CarriageReturnLineFeed = 1, CarriageReturn = 2, Paragraph = 3 };
-
-struct Break
+// Cuts `text` to at most `room` characters, never between the two halves of a surrogate
+// pair. Returns how many characters were left out.
+qsizetype cutToFit(QString &text, qsizetype room)
 {
-    int length; // 0: no break here
-    int kind;
-};
-
-Break paragraphBreakAt(QStringView text, qsizetype i)
-{
-    const QChar c = text[i];
-    if (c == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n')
-        return {2, CarriageReturnLineFeed};
-    if (c == u'\r')
-        return {1, CarriageReturn};
-    if (c == u'\n')
-        return {1, LineFeed};
-    if (c == QChar::ParagraphSeparator)
-        return {1, Paragraph};
-    return {0, LineFeed};
+    if (text.size() <= room)
+        return 0;
+    qsizetype kept = std::max<qsizetype>(room, 0);
+    if (kept > 0 && text[kept - 1].isHighSurrogate() && text[kept].isLowSurrogate())
+        --kept;
+    const qsizetype leftOut = text.size() - kept;
+    text.truncate(kept);
+    return leftOut;
 }
 
-// Ends the cursor's paragraph at the cursor with a break of that kind. The break that
-// ended the paragraph now ends the new one after it.
-void insertBreak(QTextCursor &cursor, int kind)
+// Tells the user that part of a paste or drop did not fit.
+void tellLeftOut(qsizetype leftOut)
 {
-    const int kept = cursor.block().userState();
-    cursor.insertBlock();
-    cursor.block().previous().setUserState(kind);
-    cursor.block().setUserState(kept);
+    const QString prompt =
+        (leftOut == 1 ? QStringLiteral("1 character did not fit and was left out")
+                      : QStringLiteral("%1 characters did not fit and were left out")
+                            .arg(QLocale().toString(leftOut))) +
+        QStringLiteral(": a box holds at most %1 characters.")
+            .arg(QLocale().toString(TextBox::capacity));
+    showMessageBox(prompt, vbSystemModal + vbExclamation + vbOKOnly, QStringLiteral("Quoriam"));
 }
 
-QString breakText(int kind)
+// How many characters a key types into the message box, as Qt's editors decide it: Enter
+// a line break (with Shift a line separator), else the key's text where it is printable
+// and Ctrl (without Alt) is not held.
+qsizetype typedBy(const QKeyEvent *event)
 {
-    switch (kind) {
-    case CarriageReturnLineFeed:
-        return QStringLiteral("\r\n");
-    case CarriageReturn:
-        return QStringLiteral("\r");
-    case Paragraph:
-        return QString(QChar::ParagraphSeparator);
-    default:
-        return QStringLiteral("\n");
-    }
+    if (event->matches(QKeySequence::InsertParagraphSeparator) ||
+        event->matches(QKeySequence::InsertLineSeparator))
+        return 1;
+    const QString text = event->text();
+    if (text.isEmpty())
+        return 0;
+    const QChar c = text.front();
+    const Qt::KeyboardModifiers modifiers = event->modifiers();
+    if (c.category() != QChar::Other_Format &&
+        (modifiers == Qt::ControlModifier ||
+         modifiers == (Qt::ControlModifier | Qt::ShiftModifier)))
+        return 0;
+    const bool types = c.isPrint() || c.isHighSurrogate() || c.category() == QChar::Other_Format ||
+                       c.category() == QChar::Other_PrivateUse;
+    return types ? text.size() : 0;
 }
-
-bool isLineBreak(QChar c)
-{
-    return c == u'\n' || c == u'\r' || c == u'\v' || c == u'\f' || c == QChar(0x85) ||
-           c == QChar::LineSeparator || c == QChar::ParagraphSeparator;
-}
-
-// Home and End, with Ctrl the start and end of the whole text, with or without Shift:
-// where they take the cursor in the whole text, when part of it is kept aside.
-struct FarMove
-{
-    qsizetype target;
-    bool select;
-};
-
-// Whether the key is one of those: the whole text is put together only for these keys,
-// not for every key typed.
-bool isFarMove(const QKeyEvent *event)
-{
-    using K = QKeySequence;
-    for (const K::StandardKey key :
-         {K::MoveToStartOfLine, K::MoveToEndOfLine, K::MoveToStartOfBlock, K::MoveToEndOfBlock,
-          K::MoveToStartOfDocument, K::MoveToEndOfDocument, K::SelectStartOfLine,
-          K::SelectEndOfLine, K::SelectStartOfBlock, K::SelectEndOfBlock, K::SelectStartOfDocument,
-          K::SelectEndOfDocument}) {
-        if (event->matches(key))
-            return true;
-    }
-    return false;
-}
-
-std::optional<FarMove> farMove(const QKeyEvent *event, QStringView whole, qsizetype position)
-{
-    using K = QKeySequence;
-    const auto is = [event](std::initializer_list<K::StandardKey> keys) {
-        for (const K::StandardKey key : keys) {
-            if (event->matches(key))
-                return true;
-        }
-        return false;
-    };
-    const bool select = is({K::SelectStartOfLine, K::SelectEndOfLine, K::SelectStartOfBlock,
-                            K::SelectEndOfBlock, K::SelectStartOfDocument, K::SelectEndOfDocument});
-    if (is({K::MoveToStartOfDocument, K::SelectStartOfDocument}))
-        return FarMove{0, select};
-    if (is({K::MoveToEndOfDocument, K::SelectEndOfDocument}))
-        return FarMove{whole.size(), select};
-    if (is({K::MoveToStartOfLine, K::MoveToStartOfBlock, K::SelectStartOfLine,
-            K::SelectStartOfBlock})) {
-        qsizetype start = position;
-        while (start > 0 && !isLineBreak(whole[start - 1]))
-            --start;
-        return FarMove{start, select};
-    }
-    if (is({K::MoveToEndOfLine, K::MoveToEndOfBlock, K::SelectEndOfLine, K::SelectEndOfBlock})) {
-        qsizetype end = position;
-        while (end < whole.size() && !isLineBreak(whole[end]))
-            ++end;
-        return FarMove{end, select};
-    }
-    return std::nullopt;
-}
-
-class OneLineValidator : public QValidator
-{
-public:
-    using QValidator::QValidator;
-    State validate(QString &input, int &pos) const override
-    {
-        input = LineBox::oneLine(std::move(input), &pos);
-        return Acceptable;
-    }
-};
 
 } // namespace
 
 // ---------------------------------------------------------------------------------------
 // One line
 
+// Accepts a text that fits and holds no line break. Any other change is refused, so that
+// Qt puts the text back as it was, undo history and all; the box then puts in what fits.
+class OneLineValidator : public QValidator
+{
+public:
+    explicit OneLineValidator(LineBox *box) : QValidator(box), box_(box) {}
+    State validate(QString &input, int &) const override
+    {
+        return box_->accepts(input) ? Acceptable : Invalid;
+    }
+
+private:
+    LineBox *box_;
+};
+
 LineBox::LineBox(const QString &text, QWidget *parent) : QLineEdit(parent)
 {
+    // The box keeps its own limit, so that it knows how much of a paste was left out.
     setMaxLength(std::numeric_limits<int>::max());
     setValidator(new OneLineValidator(this));
-    place(oneLine(text), 0, 0);
-    connect(this, &QLineEdit::textChanged, this, [this] {
-        emit changed();
-        askMove();
-    });
-    connect(this, &QLineEdit::cursorPositionChanged, this, &LineBox::askMove);
-    connect(this, &QLineEdit::selectionChanged, this, &LineBox::askMove);
-}
-
-QString LineBox::oneLine(QString text, int *cursor)
-{
-    if (std::none_of(text.cbegin(), text.cend(), isLineBreak))
-        return text;
-    QString result;
-    result.reserve(text.size());
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        if (!isLineBreak(text[i])) {
-            result.append(text[i]);
-            continue;
-        }
-        result.append(u' ');
-        if (text[i] == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n') {
-            if (cursor && *cursor > result.size())
-                --*cursor;
-            ++i;
-        }
-    }
-    return result;
+    setContent(text);
+    setCursorPosition(0);
 }
 
 QString LineBox::content() const
 {
-    return window_.whole(text());
+    return text();
 }
 
 void LineBox::setContent(const QString &text)
 {
-    const QString value = oneLine(text);
-    if (value == content())
+    QString value = onOneLine(text);
+    cutToFit(value, capacity);
+    if (value != this->text())
+        setText(value);
+}
+
+bool LineBox::accepts(const QString &text)
+{
+    if (text.size() <= capacity && std::none_of(text.cbegin(), text.cend(), isLineBreak))
+        return true;
+    if (!refused_) {
+        refused_ = Refused{text, typing_};
+        // The rest follows the event of the box that made the change, or the context
+        // menu's action; for a change from elsewhere (assistive tools), the event loop.
+        QMetaObject::invokeMethod(this, &LineBox::putInWhatFits, Qt::QueuedConnection);
+    }
+    return false;
+}
+
+bool LineBox::event(QEvent *event)
+{
+    typing_ = event->type() == QEvent::KeyPress &&
+              !static_cast<QKeyEvent *>(event)->matches(QKeySequence::Paste);
+    const bool handled = QLineEdit::event(event);
+    typing_ = false;
+    putInWhatFits();
+    return handled;
+}
+
+void LineBox::contextMenuEvent(QContextMenuEvent *event)
+{
+    // Qt's own menu, whose Paste then puts in what fits, as Ctrl+V does.
+    QMenu *menu = createStandardContextMenu();
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    connect(menu, &QMenu::triggered, this, &LineBox::putInWhatFits);
+    menu->popup(event->globalPos());
+}
+
+void LineBox::putInWhatFits()
+{
+    if (!refused_)
         return;
-    place(value, value.size(), value.size()); // the cursor at the end, as Qt puts it
-    emit changed();
-}
-
-qsizetype LineBox::anchor() const
-{
-    if (!hasSelectedText())
-        return cursorPosition();
-    return cursorPosition() == selectionStart() ? selectionEnd() : selectionStart();
-}
-
-void LineBox::place(const QString &whole, qsizetype anchor, qsizetype cursor)
-{
-    const TextWindow::Span span = TextWindow::span(whole, anchor, cursor);
-    const QString shown = window_.show(whole, span);
-    const QSignalBlocker quiet(this);
-    setText(shown);
-    setSelection(static_cast<int>(anchor - span.start), static_cast<int>(cursor - anchor));
-}
-
-// The window moves after the event that asked for it, once however often it was asked.
-void LineBox::askMove()
-{
-    if (!std::exchange(moveQueued_, true))
-        QTimer::singleShot(0, this, &LineBox::moveWindow);
-}
-
-void LineBox::moveWindow()
-{
-    moveQueued_ = false;
-    const qsizetype shown = text().size(), from = anchor(), to = cursorPosition();
-    const qsizetype offset = window_.offset();
-    if (window_.active() && std::min(from, to) == 0 && std::max(from, to) == shown) {
-        // Select All selects the whole text, also what is kept aside.
-        const QString whole = content();
-        place(whole, 0, whole.size());
-    } else if (window_.active() ? window_.needsMove(from, to, shown)
-                                : shown > TextWindow::longLine) {
-        place(content(), offset + from, offset + to);
+    const auto [refused, typed] = *std::exchange(refused_, std::nullopt);
+    const QString now = text();
+    if (now == refused) {
+        // Set as a whole (by assistive tools): Qt kept the text; it is cut like a paste.
+        QString value = onOneLine(refused);
+        const qsizetype leftOut = cutToFit(value, capacity);
+        setText(value);
+        if (leftOut)
+            tellLeftOut(leftOut);
+        return;
     }
-}
-
-void LineBox::keyPressEvent(QKeyEvent *event)
-{
-    if (window_.active() && isFarMove(event)) {
-        const QString whole = content();
-        const qsizetype offset = window_.offset();
-        if (const auto move = farMove(event, whole, offset + cursorPosition())) {
-            place(whole, move->select ? offset + anchor() : move->target, move->target);
-            return;
-        }
+    // What came in is where the refused text differs from the text as it is again.
+    qsizetype start = 0, end = 0;
+    while (start < now.size() && start < refused.size() && now[start] == refused[start])
+        ++start;
+    while (end < now.size() - start && end < refused.size() - start &&
+           now[now.size() - 1 - end] == refused[refused.size() - 1 - end])
+        ++end;
+    if (start > 0 && now[start - 1].isHighSurrogate()) // never inside a surrogate pair
+        --start;
+    if (end > 0 && now[now.size() - end].isLowSurrogate())
+        --end;
+    QString incoming = onOneLine(refused.sliced(start, refused.size() - start - end));
+    const qsizetype leftOut = cutToFit(incoming, capacity - start - end);
+    if (typed && leftOut) {
+        QApplication::beep(); // typing at the limit
+        return;
     }
-    QLineEdit::keyPressEvent(event);
+    setSelection(static_cast<int>(start), static_cast<int>(now.size() - start - end));
+    insert(incoming);
+    if (leftOut)
+        tellLeftOut(leftOut);
 }
 
 // ---------------------------------------------------------------------------------------
@@ -249,162 +188,83 @@ MultiLineBox::MultiLineBox(const QString &text, QWidget *parent) : QPlainTextEdi
 {
     setLineWrapMode(QPlainTextEdit::NoWrap);
     setTabChangesFocus(true);
-    place(text, 0, 0);
-    connect(this, &QPlainTextEdit::textChanged, this, [this] {
-        emit changed();
-        askMove();
-    });
-    connect(this, &QPlainTextEdit::cursorPositionChanged, this, &MultiLineBox::askMove);
-    connect(this, &QPlainTextEdit::selectionChanged, this, &MultiLineBox::askMove);
-}
-
-QString MultiLineBox::shownText() const
-{
-    QString text;
-    for (QTextBlock block = document()->begin(); block.isValid(); block = block.next()) {
-        text += block.text();
-        if (block.next().isValid())
-            text += breakText(block.userState());
-    }
-    return text;
+    setContent(text);
 }
 
 QString MultiLineBox::content() const
 {
-    return window_.whole(shownText());
+    // The document ends each paragraph with U+2029; the raw text keeps no-break spaces
+    // and U+2028, which the plain text would turn into spaces and line feeds.
+    return withLineFeeds(document()->toRawText());
 }
 
 void MultiLineBox::setContent(const QString &text)
 {
-    if (text == content())
-        return;
-    place(text, 0, 0); // the cursor at the start, as Qt puts it
-    emit changed();
+    QString value = withLineFeeds(text);
+    cutToFit(value, capacity);
+    if (value != content())
+        setPlainText(value); // the cursor at the start
 }
 
-qsizetype MultiLineBox::exactPosition(int position) const
+qsizetype MultiLineBox::room() const
 {
-    // A CR LF is one position in the document and two characters in the text.
-    qsizetype extra = 0;
-    for (QTextBlock block = document()->begin();
-         block.isValid() && block.position() + block.length() <= position; block = block.next())
-        extra += breakText(block.userState()).size() - 1;
-    return window_.offset() + position + extra;
-}
-
-void MultiLineBox::place(const QString &whole, qsizetype anchor, qsizetype cursor)
-{
-    const TextWindow::Span span = TextWindow::span(whole, anchor, cursor);
-    const QString shown = window_.show(whole, span);
-    // Where the cursor stands in the view, to keep it there.
-    const QRect before = cursorRect();
-    const int linesAbove = textCursor().blockNumber() - firstVisibleBlock().blockNumber();
-
-    const QSignalBlocker quiet(this);
-    setPlainText(shown);
-    QTextBlock block = document()->begin();
-    const auto toDocument = [&shown](qsizetype at) {
-        return static_cast<int>(at - shown.first(at).count(QStringLiteral("\r\n")));
-    };
-    for (qsizetype i = 0; i < shown.size() && block.isValid(); ++i) {
-        if (const Break found = paragraphBreakAt(shown, i); found.length) {
-            block.setUserState(found.kind);
-            block = block.next();
-            i += found.length - 1;
-        }
-    }
-    QTextCursor selection(document());
-    selection.setPosition(toDocument(anchor - span.start));
-    selection.setPosition(toDocument(cursor - span.start), QTextCursor::KeepAnchor);
-    setTextCursor(selection);
-    if (isVisible()) {
-        verticalScrollBar()->setValue(selection.blockNumber() - linesAbove);
-        horizontalScrollBar()->setValue(horizontalScrollBar()->value() + cursorRect().left() -
-                                        before.left());
-    }
-}
-
-void MultiLineBox::askMove()
-{
-    if (!std::exchange(moveQueued_, true))
-        QTimer::singleShot(0, this, &MultiLineBox::moveWindow);
-}
-
-void MultiLineBox::moveWindow()
-{
-    moveQueued_ = false;
     const QTextCursor cursor = textCursor();
-    const int shown = document()->characterCount() - 1;
-    const int from = cursor.anchor(), to = cursor.position();
-    if (window_.active() && std::min(from, to) == 0 && std::max(from, to) == shown) {
-        const QString whole = content(); // Select All: the whole text
-        place(whole, 0, whole.size());
-    } else if (window_.active() ? window_.needsMove(from, to, shown)
-                                : cursor.block().length() > TextWindow::longLine) {
-        place(content(), exactPosition(from), exactPosition(to));
-    }
+    return capacity - (document()->characterCount() - 1) +
+           (cursor.selectionEnd() - cursor.selectionStart());
 }
 
 void MultiLineBox::keyPressEvent(QKeyEvent *event)
 {
-    if (window_.active() && isFarMove(event)) {
-        const QString whole = content();
-        const QTextCursor cursor = textCursor();
-        if (const auto move = farMove(event, whole, exactPosition(cursor.position()))) {
-            place(whole, move->select ? exactPosition(cursor.anchor()) : move->target,
-                  move->target);
-            return;
-        }
-    }
-    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
-    if (enter && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
-        // A new line, ended by a line feed.
-        QTextCursor cursor = textCursor();
-        cursor.beginEditBlock();
-        cursor.removeSelectedText();
-        insertBreak(cursor, LineFeed);
-        cursor.endEditBlock();
-        setTextCursor(cursor);
-        ensureCursorVisible();
+    if (typedBy(event) > room()) {
+        QApplication::beep();
+        event->accept();
         return;
     }
     QPlainTextEdit::keyPressEvent(event);
 }
 
+void MultiLineBox::inputMethodEvent(QInputMethodEvent *event)
+{
+    QString commit = withLineFeeds(event->commitString());
+    const qsizetype leftOut = cutToFit(commit, room() + event->replacementLength());
+    if (commit == event->commitString())
+        return QPlainTextEdit::inputMethodEvent(event);
+    QInputMethodEvent fitted(event->preeditString(), event->attributes());
+    fitted.setCommitString(commit, event->replacementStart(), event->replacementLength());
+    QPlainTextEdit::inputMethodEvent(&fitted);
+    if (leftOut)
+        tellLeftOut(leftOut);
+}
+
 void MultiLineBox::insertFromMimeData(const QMimeData *source)
 {
-    if (!source || !source->hasText())
-        return;
-    const QString pasted = source->text();
-    const QTextCursor cursor = textCursor();
-    const qsizetype from = exactPosition(cursor.selectionStart());
-    const qsizetype to = exactPosition(cursor.selectionEnd());
-    QString whole = content();
-    whole.replace(from, to - from, pasted);
-    if (TextWindow::hasLongLine(pasted) || TextWindow::hasLongLine(whole)) {
-        // Straight into the window, without laying out the long line first.
-        place(whole, from + pasted.size(), from + pasted.size());
-        emit changed();
-        return;
-    }
-    // Into the document, so that Undo takes it back; the breaks keep their kinds.
-    QTextCursor edit = cursor;
-    edit.beginEditBlock();
-    edit.removeSelectedText();
-    qsizetype start = 0;
-    for (qsizetype i = 0; i < pasted.size(); ++i) {
-        const Break found = paragraphBreakAt(pasted, i);
-        if (!found.length)
-            continue;
-        edit.insertText(pasted.mid(start, i - start));
-        insertBreak(edit, found.kind);
-        i += found.length - 1;
-        start = i + 1;
-    }
-    edit.insertText(pasted.mid(start));
-    edit.endEditBlock();
-    setTextCursor(edit);
-    ensureCursorVisible();
+    // Pasted or dropped: each kind of line break becomes one line feed, as the document
+    // would make it anyway, so that what fits can be counted.
+    QString text = withLineFeeds(source->text());
+    const qsizetype leftOut = cutToFit(text, room());
+    QMimeData fitted;
+    fitted.setText(text);
+    QPlainTextEdit::insertFromMimeData(&fitted);
+    if (dropping_)
+        leftOutOfDrop_ = leftOut; // said once the drop's edit is complete
+    else if (leftOut)
+        tellLeftOut(leftOut);
+}
+
+void MultiLineBox::dropEvent(QDropEvent *event)
+{
+    dropping_ = true;
+    QPlainTextEdit::dropEvent(event);
+    dropping_ = false;
+    if (const qsizetype leftOut = std::exchange(leftOutOfDrop_, 0))
+        tellLeftOut(leftOut);
+}
+
+QMimeData *MultiLineBox::createMimeDataFromSelection() const
+{
+    auto *data = new QMimeData;
+    data->setText(withLineFeeds(textCursor().selection().toRawText()));
+    return data;
 }
 
 } // namespace vb

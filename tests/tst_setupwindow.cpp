@@ -242,7 +242,7 @@ void TstSetupWindow::clear()
     setup().setText("Text4", QStringLiteral("yesterday"));
     setup().setText("Text5", delay);
     clickOn("Picture1");
-    QSignalSpy changes(static_cast<vb::LineBox *>(widget("Text5")), &vb::LineBox::changed);
+    QSignalSpy changes(static_cast<QLineEdit *>(widget("Text5")), &QLineEdit::textChanged);
     BoxWatcher watcher;
     QTest::mouseClick(widget("Command2"), Qt::LeftButton);
     QCOMPARE(text("Text1"), QStringLiteral("Fake Person"));
@@ -313,10 +313,10 @@ void TstSetupWindow::longPastes_data()
 {
     QTest::addColumn<QString>("box");
     QTest::addColumn<QString>("pasted");
-    const QString longWord(100'000, u'x');
+    const QString longWord(vb::TextBox::capacity, u'x');
     QString manyLines;
-    for (int i = 0; i < 2'000; ++i)
-        manyLines += QString(200, QChar(u'a' + i % 26)) + u'\n';
+    for (int i = 0; manyLines.size() + 50 <= vb::TextBox::capacity; ++i)
+        manyLines += QString(49, QChar(u'a' + i % 26)) + u'\n';
     QTest::newRow("sender") << "Text1" << longWord;
     QTest::newRow("sent time") << "Text4" << longWord;
     QTest::newRow("delay") << "Text5" << longWord;
@@ -333,9 +333,7 @@ void TstSetupWindow::longPastes()
     QApplication::clipboard()->setText(pasted);
     QTest::keyClick(target, Qt::Key_A, Qt::ControlModifier);
     QTest::keyClick(target, Qt::Key_V, Qt::ControlModifier);
-    if (box == "Text4") // copied from the clock on focus, then replaced by the paste
-        QVERIFY(text("Text4").size() == pasted.size());
-    QCOMPARE(setup().text(box.toStdString()), pasted); // nothing cut off
+    QCOMPARE(setup().text(box.toStdString()), pasted); // as long as a box holds
     setup().setCaption("Label5", QStringLiteral("stale"));
     QTRY_VERIFY(setup().caption("Label5") != QStringLiteral("stale")); // the clock ticks on
     setup().clientArea()->grab(); // and the window still paints

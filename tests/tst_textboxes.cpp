@@ -1,5 +1,5 @@
-// Text boxes and labels keep every character: exact line breaks and spaces, one-line boxes
-// that show what they hold, and very long lines that stay cheap to edit.
+// Text boxes on Qt's own editing: the limit on length, line breaks as they come in, exact
+// texts from the box to the fax, and labels that keep their caption.
 #include "TestSupport.h"
 
 #include "forms/Forms.h"
@@ -7,10 +7,14 @@
 #include "platform/TextBoxes.h"
 
 #include <QClipboard>
+#include <QLineEdit>
+#include <QPlainTextEdit>
 
 using namespace test;
 
 namespace {
+
+constexpr qsizetype capacity = vb::TextBox::capacity;
 
 vb::FormWindow &setup()
 {
@@ -22,18 +26,40 @@ QWidget *box(const QString &name)
     return setup().control(name.toStdString()).widget;
 }
 
-void paste(QWidget *target, const QString &text)
+QString text(const QString &name)
 {
-    QApplication::clipboard()->setText(text);
-    QTest::keyClick(target, Qt::Key_V, Qt::ControlModifier);
+    return setup().text(name.toStdString());
 }
 
-// What the editing widget itself holds: a long line costs it time for every key.
-qsizetype heldByWidget(QWidget *target)
+void keys(const QString &name, QKeySequence::StandardKey key)
 {
-    if (auto *line = qobject_cast<QLineEdit *>(target))
-        return line->text().size();
-    return static_cast<QPlainTextEdit *>(target)->document()->characterCount();
+    const QKeyCombination combination = QKeySequence(key)[0];
+    QTest::keyClick(box(name), combination.key(), combination.keyboardModifiers());
+}
+
+void paste(const QString &name, const QString &pasted)
+{
+    QApplication::clipboard()->setText(pasted);
+    keys(name, QKeySequence::Paste);
+}
+
+// Puts the cursor at `position`, as a click would.
+void placeCursor(const QString &name, int position)
+{
+    if (auto *line = qobject_cast<QLineEdit *>(box(name))) {
+        line->setCursorPosition(position);
+        return;
+    }
+    auto *message = static_cast<QPlainTextEdit *>(box(name));
+    QTextCursor cursor = message->textCursor();
+    cursor.setPosition(position);
+    message->setTextCursor(cursor);
+}
+
+void send()
+{
+    setup().setText("Text5", QStringLiteral("-1"));
+    QTest::mouseClick(box("Command1"), Qt::LeftButton);
 }
 
 } // namespace
@@ -51,147 +77,130 @@ private slots:
     }
     void cleanup() { runtime().reset(); }
 
-    void window_data();
-    void window();
-    void longLine_data();
-    void longLine();
-    void exactText_data();
-    void exactText();
-    void enterKeepsTheOtherBreaks();
+    void boxes_data();
+    void pastePastTheLimit_data() { boxes_data(); }
+    void pastePastTheLimit();
+    void typingAtTheLimit_data() { boxes_data(); }
+    void typingAtTheLimit();
+    void breaksArrive_data();
+    void breaksArrive();
+    void exactThroughCopyUndoAndSend();
     void labelShows_data();
     void labelShows();
     void labelStaysLeft();
 };
 
-void TstTextBoxes::window_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<qsizetype>("cursor");
-    QTest::addColumn<qsizetype>("start");
-    QTest::addColumn<qsizetype>("end");
-    constexpr qsizetype reach = vb::TextWindow::reach;
-    const QString line(100'000, u'x');
-    QString lines;
-    for (int i = 0; i < 2'000; ++i)
-        lines += QString(200, u'a') + u'\n';
-    QTest::newRow("short lines: all") << lines << qsizetype(50'000) << qsizetype(0) << lines.size();
-    QTest::newRow("long line: around the cursor")
-        << line << qsizetype(50'000) << 50'000 - reach << 50'000 + reach;
-    QTest::newRow("at the start") << line << qsizetype(0) << qsizetype(0) << reach;
-    QTest::newRow("at the end") << line << line.size() << line.size() - reach << line.size();
-    QString pairs = line;
-    pairs[50'000 - reach - 1] = QChar(0xD83D); // U+1F600 across the cut
-    pairs[50'000 - reach] = QChar(0xDE00);
-    QTest::newRow("no surrogate pair cut")
-        << pairs << qsizetype(50'000) << 50'000 - reach - 1 << 50'000 + reach;
-    QString crlf = line;
-    crlf[50'000 + reach - 1] = u'\r';
-    crlf[50'000 + reach] = u'\n';
-    QTest::newRow("no CR LF cut") << crlf << qsizetype(50'000) << 50'000 - reach
-                                  << 50'000 + reach + 1;
-}
-
-void TstTextBoxes::window()
-{
-    QFETCH(QString, text);
-    QFETCH(qsizetype, cursor);
-    QFETCH(qsizetype, start);
-    QFETCH(qsizetype, end);
-    const vb::TextWindow::Span span = vb::TextWindow::span(text, cursor, cursor);
-    QCOMPARE(span.start, start);
-    QCOMPARE(span.end, end);
-}
-
-void TstTextBoxes::longLine_data()
+void TstTextBoxes::boxes_data()
 {
     QTest::addColumn<QString>("name");
     QTest::newRow("one line") << "Text1";
     QTest::newRow("message") << "Text3";
 }
 
-void TstTextBoxes::longLine()
+void TstTextBoxes::pastePastTheLimit()
 {
     QFETCH(QString, name);
-    QWidget *target = box(name);
-    target->setFocus(Qt::OtherFocusReason);
-    QString line(1'000'000, u'w');
-    for (qsizetype i = 3; i < line.size(); i += 7)
-        line[i] = u' ';
-    QTest::keyClick(target, Qt::Key_A, Qt::ControlModifier);
-    paste(target, line);
-    QTest::keyClicks(target, "typed");
-    QCOMPARE(setup().text(name.toStdString()), line + "typed");
-    QTRY_VERIFY(heldByWidget(target) < 3 * vb::TextWindow::reach);
-    // Home and End reach the ends of the whole line.
-    QTest::keyClick(target, Qt::Key_Home);
-    QTest::keyClicks(target, "<");
-    QTest::keyClick(target, Qt::Key_End);
-    QTest::keyClicks(target, ">");
-    QCOMPARE(setup().text(name.toStdString()), "<" + line + "typed>");
-    QTRY_VERIFY(heldByWidget(target) < 3 * vb::TextWindow::reach);
-    // Select All takes in the whole line.
-    QTest::keyClick(target, Qt::Key_A, Qt::ControlModifier);
-    QTRY_COMPARE(heldByWidget(target), line.size() + 7 + (name == "Text3"));
-    QTest::keyClick(target, Qt::Key_Delete);
-    QCOMPARE(setup().text(name.toStdString()), QString());
+    const QString before = QStringLiteral("keep") + QString(capacity - 10, u'k') + "me";
+    setup().setText(name.toStdString(), before);
+    box(name)->setFocus(Qt::OtherFocusReason);
+    placeCursor(name, 4);
+    BoxWatcher watcher;
+    paste(name, QString(7, u'x') + "\n" + QString(100, u'y')); // room for 4
+    QCOMPARE(text(name), before.first(4) + "xxxx" + before.sliced(4));
+    QTRY_COMPARE(watcher.boxes.size(), 1u);
+    QCOMPARE(watcher.boxes[0].text,
+             QStringLiteral("104 characters did not fit and were left out: a box holds at most "
+                            "%1 characters.")
+                 .arg(QLocale().toString(capacity)));
+    QCOMPARE(watcher.boxes[0].title, QStringLiteral("Quoriam"));
+    QCOMPARE(watcher.boxes[0].buttons, 1);
+    // The paste is one step to undo, and nothing else is lost.
+    keys(name, QKeySequence::Undo);
+    QCOMPARE(text(name), before);
+    keys(name, QKeySequence::Redo);
+    QCOMPARE(text(name).size(), capacity);
+    keys(name, QKeySequence::SelectAll);
+    QTest::keyClick(box(name), Qt::Key_Delete);
+    QCOMPARE(text(name), QString());
 }
 
-void TstTextBoxes::exactText_data()
+void TstTextBoxes::typingAtTheLimit()
+{
+    QFETCH(QString, name);
+    setup().setText(name.toStdString(), QString(capacity + 5, u'f')); // cut without a box
+    QCOMPARE(text(name).size(), capacity);
+    box(name)->setFocus(Qt::OtherFocusReason);
+    placeCursor(name, 0);
+    BoxWatcher watcher;
+    QTest::keyClicks(box(name), "ab");
+    QTest::keyClick(box(name), Qt::Key_Return);
+    QCOMPARE(text(name), QString(capacity, u'f'));
+    QTest::keyClick(box(name), Qt::Key_Delete);
+    QTest::keyClicks(box(name), "ab");
+    QCOMPARE(text(name), "a" + QString(capacity - 1, u'f'));
+    QVERIFY(watcher.boxes.empty());
+}
+
+void TstTextBoxes::breaksArrive_data()
 {
     QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("entered");
-    QTest::addColumn<QString>("held");
-    const QString mixed = QStringLiteral("a\u00a0b\u2028c\r\nd\re\u2029f\ng\vh");
-    QTest::newRow("message keeps every break and space") << "Text3" << mixed << mixed;
-    QTest::newRow("one line: breaks become spaces")
-        << "Text1" << mixed << QStringLiteral("a\u00a0b c d e f g h");
+    QTest::addColumn<QString>("fax");
+    QTest::addColumn<QString>("arrives");
+    QTest::newRow("message: one line feed each") << "Text3"
+                                                 << "Label5"
+                                                 << "a\nb\nc\nd\ne";
+    QTest::newRow("sender: one space each") << "Text1"
+                                            << "Label2"
+                                            << "a b c d e";
 }
 
-void TstTextBoxes::exactText()
+void TstTextBoxes::breaksArrive()
 {
     QFETCH(QString, name);
-    QFETCH(QString, entered);
-    QFETCH(QString, held);
-    const std::string control = name.toStdString();
-    setup().setText(control, entered); // written by a handler
-    QCOMPARE(setup().text(control), held);
-    setup().setText(control, QString());
+    QFETCH(QString, fax);
+    QFETCH(QString, arrives);
     box(name)->setFocus(Qt::OtherFocusReason);
-    paste(box(name), entered); // pasted by the user
-    QCOMPARE(setup().text(control), held);
+    keys(name, QKeySequence::SelectAll);
+    paste(name, QStringLiteral("a\r\nb\rc\nd\u2029e"));
+    QCOMPARE(text(name), arrives);
+    send();
+    QCOMPARE(runtime().window("Form2").caption(fax.toStdString()), arrives);
 }
 
-void TstTextBoxes::enterKeepsTheOtherBreaks()
+void TstTextBoxes::exactThroughCopyUndoAndSend()
 {
-    setup().setText("Text3", QStringLiteral("ab\r\ncd\ref"));
-    auto *message = static_cast<QPlainTextEdit *>(box("Text3"));
-    message->setFocus(Qt::OtherFocusReason);
-    QTextCursor cursor = message->textCursor();
-    cursor.setPosition(1);
-    message->setTextCursor(cursor);
-    QTest::keyClick(message, Qt::Key_Return);
-    QCOMPARE(setup().text("Text3"), QStringLiteral("a\nb\r\ncd\ref"));
-    QTest::keyClick(message, Qt::Key_Backspace);
-    QCOMPARE(setup().text("Text3"), QStringLiteral("ab\r\ncd\ref"));
-    cursor.setPosition(4); // between "c" and "d": the line after keeps its CR
-    message->setTextCursor(cursor);
-    QTest::keyClick(message, Qt::Key_Delete);
-    QCOMPARE(setup().text("Text3"), QStringLiteral("ab\r\nc\ref"));
+    // No-break spaces and U+2028 stay through cut and paste, undo and redo, and Send.
+    const QString exact = QStringLiteral("10\u00a0km\u2028x\ny");
+    box("Text3")->setFocus(Qt::OtherFocusReason);
+    keys("Text3", QKeySequence::SelectAll);
+    paste("Text3", exact);
+    keys("Text3", QKeySequence::SelectAll);
+    keys("Text3", QKeySequence::Cut);
+    QCOMPARE(text("Text3"), QString());
+    QCOMPARE(QApplication::clipboard()->text(), exact);
+    keys("Text3", QKeySequence::Paste);
+    QTest::keyClick(box("Text3"), Qt::Key_Return);
+    keys("Text3", QKeySequence::Undo);
+    QCOMPARE(text("Text3"), exact);
+    keys("Text3", QKeySequence::Redo);
+    QCOMPARE(text("Text3"), exact + "\n");
+    send();
+    QCOMPARE(runtime().window("Form2").caption("Label5"), exact + "\n");
 }
 
 void TstTextBoxes::labelShows_data()
 {
     QTest::addColumn<QString>("caption");
     QTest::addColumn<QString>("shown");
-    QTest::newRow("as written") << "A & B\r\nC\u2028D"
-                                << "A & B\r\nC\u2028D";
-    QTest::newRow("lone CR and U+2029 break the line") << "a\rb\u2029c"
-                                                       << "a\nb\nc";
-    const QString head(512, u'h'), middle(100'000, u'm'), tail(512, u't');
+    QTest::newRow("as written") << "A & B\nC\u2028D"
+                                << "A & B\nC\u2028D";
+    QTest::newRow("each paragraph break a line feed") << "a\rb\u2029c\r\nd"
+                                                      << "a\nb\nc\nd";
+    const QString head(512, u'h'), middle(30'000, u'm'), tail(512, u't');
     QTest::newRow("a very long word: its ends")
         << head + middle + tail + "\nnext" << head + tail + "\nnext";
     QString words;
-    for (int i = 0; i < 100'000; ++i)
+    for (int i = 0; i < 6'000; ++i)
         words += QStringLiteral("word ");
     QTest::newRow("very many words: the first") << words << words.left(16'384);
 }

@@ -36,7 +36,9 @@ void Monkey::answer(const QPointer<QMessageBox> &box)
 
     const QString text = box->text();
     const int kind =
-        int(std::find(std::begin(boxTexts), std::end(boxTexts), text) - std::begin(boxTexts));
+        text.contains(boxTexts[TextLeftOut])
+            ? TextLeftOut
+            : int(std::find(std::begin(boxTexts), std::end(boxTexts), text) - std::begin(boxTexts));
     note(QStringLiteral("   box \"%1\"").arg(text.left(80)));
     if (kind == BoxKinds) {
         fail(QStringLiteral("unexpected message box \"%1\"").arg(text));
@@ -44,9 +46,10 @@ void Monkey::answer(const QPointer<QMessageBox> &box)
         ++stats.boxes[kind];
         vb::FormWindow *setup = runtime().loaded("FormNew");
         const QString delay = setup ? setup->text("Text5") : QString();
-        const bool fits = setup && (kind == MustBeZeroOrMore  ? delay.isEmpty()
-                                    : kind == EasterEggAnswer ? delay == easterEgg
-                                                              : !vb::ToInt32(delay).has_value());
+        const bool fits = kind == TextLeftOut || // a paste just went into a box
+                          (setup && (kind == MustBeZeroOrMore  ? delay.isEmpty()
+                                     : kind == EasterEggAnswer ? delay == easterEgg
+                                                               : !vb::ToInt32(delay).has_value()));
         expect(fits, QStringLiteral("box \"%1\" with the delay \"%2\"").arg(text, delay.left(40)));
     }
     check(Where::InBox);

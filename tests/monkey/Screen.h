@@ -26,10 +26,12 @@ inline constexpr const char *faxValues[] = {"Label2", "Label3", "Label5", "Label
 inline const QString easterEgg = QStringLiteral("Razo Rules");
 
 // The message boxes the program shows; any other one (a run-time error report) is a fault.
-enum BoxKind { MustBeZeroOrMore, EasterEggAnswer, DelayNotANumber, BoxKinds };
+// A paste that did not fit in a box is told with the number of characters left out.
+enum BoxKind { MustBeZeroOrMore, EasterEggAnswer, DelayNotANumber, TextLeftOut, BoxKinds };
 inline const QString boxTexts[BoxKinds] = {QStringLiteral("Must be 0 or more"),
                                            QStringLiteral("Yaaaaa hooooooo, yup, he does!!!"),
-                                           QStringLiteral("Delay must be a number of seconds")};
+                                           QStringLiteral("Delay must be a number of seconds"),
+                                           QStringLiteral(" did not fit")}; // a part of its text
 
 // The windows' texts that the user can change.
 struct SetupTexts
