@@ -3,7 +3,9 @@
 # qt.conf beside a copy of the program points Qt's plugins at an empty folder), the
 # program passes on Qt's messages, which name the plugin, then says what to do, and ends
 # with status 1, without blaming the display; when the X server refuses the user, the
-# display is blamed.
+# display is blamed. When the plugin loads, what Qt logged while starting reaches the
+# output: QT_DEBUG_PLUGINS=1 shows the plugin being loaded, and the program then ends
+# normally.
 # Usage: platform_plugin.sh PATH/TO/quoriam
 E2E_WM=${E2E_WM:-none} # no window is placed or stacked here
 . "$(dirname "$0")/lib.sh"
@@ -41,4 +43,13 @@ grep -qF "cannot start on the X display \"$DISPLAY\"" <<<"$ERR" ||
 ! grep -qF reinstall <<<"$ERR" || e2e_fail "X server refuses: the plugin is blamed: $ERR"
 e2e_ok "X server refuses: status 1, $ERR"
 
+E2E_APP_ENV+=(QT_DEBUG_PLUGINS=1)
+e2e_start_app "$BIN"
+e2e_wait_window "$E2E_MAIN_TITLE" 30
+grep -qF 'platforms/libqxcb' "$E2E_APP_LOG" ||
+    e2e_fail "QT_DEBUG_PLUGINS=1: the lines about loading the xcb plugin are missing"
+e2e_ok "QT_DEBUG_PLUGINS=1: Qt's lines about loading the xcb plugin are passed on"
+e2e_focus "$E2E_WIN"
+e2e_menu f x
+e2e_expect_exit 0 10
 e2e_say "all checks passed"
