@@ -67,6 +67,7 @@ private slots:
     void clockTicksAlsoWhileHidden();
     void sentTimeCopiesTheClock_data();
     void sentTimeCopiesTheClock();
+    void sentTimeStaysWhenTheWindowComesBack();
     void delayCheck_data();
     void delayCheck();
     void messageBoxClosesByKeyboard_data();
@@ -139,6 +140,24 @@ void TstSetupWindow::sentTimeCopiesTheClock()
     setup().setCaption("Label5", QStringLiteral("10:20:31"));
     clickOn("Text4");
     QCOMPARE(text("Text4"), QStringLiteral("10:20:31"));
+}
+
+// The clock is copied when the focus moves to the box, not when the box's window is
+// activated again: a time the user typed stays.
+void TstSetupWindow::sentTimeStaysWhenTheWindowComesBack()
+{
+    freezeClock(QStringLiteral("10:20:30"));
+    widget("Text4")->setFocus(Qt::OtherFocusReason);
+    QTest::keyClick(widget("Text4"), Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(widget("Text4"), "my own time");
+    QWidget other;
+    other.show();
+    other.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&other));
+    setup().activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&setup()));
+    QCOMPARE(QApplication::focusWidget(), widget("Text4"));
+    QCOMPARE(text("Text4"), QStringLiteral("my own time"));
 }
 
 void TstSetupWindow::delayCheck_data()
