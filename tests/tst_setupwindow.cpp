@@ -3,7 +3,6 @@
 #include "TestSupport.h"
 
 #include "forms/Forms.h"
-#include "platform/MessageBox.h"
 #include "platform/TextBoxes.h"
 
 #include <QClipboard>
@@ -223,7 +222,12 @@ void TstSetupWindow::delayCheck()
     QVERIFY(seen.applicationModal);
     QVERIFY(seen.staysOnTop);
     QVERIFY(!seen.offersMinimise);
-    QVERIFY(seen.width >= vb::titleBarWidth(seen.title)); // the title is not cut
+    // The title is not cut: the box is as wide as the title in a bold 11 pt face, as title
+    // bars draw it, beside up to four title-bar buttons of 24 px.
+    QFont titleFont = QApplication::font();
+    titleFont.setBold(true);
+    titleFont.setPointSize(11);
+    QVERIFY(seen.width >= QFontMetrics(titleFont).horizontalAdvance(seen.title) + 4 * 24);
 }
 
 void TstSetupWindow::messageBoxClosesByKeyboard_data()
