@@ -17,8 +17,8 @@ QByteArray choosePlatform(const QByteArray &requested, const QByteArray &display
                           const QByteArray &waylandDisplay = {});
 
 // Creates the application, calls `initialise`, shows the startup window and runs until
-// the program ends. Returns the exit status. When no platform can start (no display),
-// prints one line that says why and exits with status 1.
+// the program ends. Returns the exit status. When no platform can start, says why (no
+// display, or Qt's plugin) and exits with status 1.
 int runProgram(int argc, char *argv[], bool (*initialise)());
 
 } // namespace vb

@@ -1,8 +1,11 @@
 #include "platform/StartupMessages.h"
 
+#include "platform/DisplayProbe.h"
+
 #include <QGuiApplication>
 #include <QStringList>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <mutex>
@@ -30,16 +33,36 @@ const char *orNull(const QByteArray &text)
     return text.isNull() ? nullptr : text.constData();
 }
 
-// How the platforms Qt tried reach their displays, and what to do, e.g.
-// `the X display ":97"; start it in a desktop session, ...`.
-QString platformsTried()
+// The platforms Qt tried, as QT_QPA_PLATFORM lists them: what Startup set, or Qt's own
+// choice, made without DISPLAY (see choosePlatform).
+QByteArray platformsTried()
 {
-    QByteArray platforms = qgetenv("QT_QPA_PLATFORM");
-    if (platforms.isEmpty()) { // Qt's own choice, made without DISPLAY (see choosePlatform)
-        const bool wayland = qEnvironmentVariableIsSet("WAYLAND_DISPLAY") ||
-                             qgetenv("XDG_SESSION_TYPE") == "wayland";
-        platforms = wayland ? "wayland;xcb" : "xcb";
-    }
+    const QByteArray platforms = qgetenv("QT_QPA_PLATFORM");
+    if (!platforms.isEmpty())
+        return platforms;
+    const bool wayland =
+        qEnvironmentVariableIsSet("WAYLAND_DISPLAY") || qgetenv("XDG_SESSION_TYPE") == "wayland";
+    return wayland ? "wayland;xcb" : "xcb";
+}
+
+// An entry's platform without its options: "xcb" for "xcb:nograb".
+QByteArray platformOf(const QByteArray &entry)
+{
+    return entry.split(':').constFirst().toLower();
+}
+
+// Whether any of the platforms could reach its display: then Qt failed on its own.
+bool anyDisplayReachable(const QByteArray &platforms)
+{
+    const QByteArrayList entries = platforms.split(';');
+    return std::any_of(entries.begin(), entries.end(),
+                       [](const QByteArray &entry) { return displayReachable(platformOf(entry)); });
+}
+
+// How the platforms reach their displays, and what to do, e.g.
+// `the X display ":97"; start it in a desktop session, ...`.
+QString displaysOf(const QByteArray &platforms)
+{
     const auto unknownPlatform = [](const QByteArray &name) {
         return QStringLiteral("the Qt platform \"%1\" named by QT_QPA_PLATFORM; unset "
                               "QT_QPA_PLATFORM or set it to xcb (X11) or wayland")
@@ -48,7 +71,7 @@ QString platformsTried()
     QStringList tried;
     bool x11 = false;
     for (const QByteArray &entry : platforms.split(';')) {
-        const QByteArray name = entry.split(':').constFirst().toLower();
+        const QByteArray name = platformOf(entry);
         if (name.isEmpty())
             continue;
         if (name == "xcb") {
@@ -79,20 +102,38 @@ QMessageLogContext contextOf(const HeldMessage &held)
                               orNull(held.category));
 }
 
-// No platform plugin could start: one line instead of Qt's abort (and its core file).
-// Qt's own reasons are shown too when the user asked for its diagnostics.
-[[noreturn]] void failWithoutPlatform()
+// Writes a held message to the standard error as Qt's own handler would.
+void print(const HeldMessage &message)
 {
-    if (qEnvironmentVariableIsSet("QT_DEBUG_PLUGINS") ||
+    QString line = qFormatLogMessage(message.type, contextOf(message), message.text);
+    while (line.endsWith(u'\n')) // Qt's fatal message ends with one
+        line.chop(1);
+    std::fprintf(stderr, "%s\n", line.toLocal8Bit().constData());
+}
+
+// No platform plugin could start (`fatal` is Qt's message that says so): a clean end
+// instead of Qt's abort (and its core file). Where no display could be reached, one line
+// names it and what to do; Qt's own reasons are shown too when the user asked for its
+// diagnostics. Where a display could be reached, Qt's plugin is what failed: its messages
+// say which plugin and why, and a last line what to do.
+[[noreturn]] void failWithoutPlatform(const HeldMessage &fatal)
+{
+    const QByteArray platforms = platformsTried();
+    const bool pluginFailed = anyDisplayReachable(platforms);
+    if (pluginFailed || qEnvironmentVariableIsSet("QT_DEBUG_PLUGINS") ||
         qEnvironmentVariableIsSet("QT_LOGGING_RULES")) {
         const std::lock_guard<std::mutex> lock(heldMutex);
-        for (const HeldMessage &held : heldMessages) {
-            const QString line = qFormatLogMessage(held.type, contextOf(held), held.text);
-            std::fprintf(stderr, "%s\n", line.toLocal8Bit().constData());
-        }
+        for (const HeldMessage &held : heldMessages)
+            print(held);
     }
-    std::fprintf(stderr, "quoriam: cannot start on %s.\n",
-                 platformsTried().toLocal8Bit().constData());
+    if (pluginFailed) {
+        print(fatal);
+        std::fprintf(stderr, "quoriam: cannot start: Qt's platform plugin could not be loaded; "
+                             "reinstall Quoriam, or its Qt libraries.\n");
+    } else {
+        std::fprintf(stderr, "quoriam: cannot start on %s.\n",
+                     displaysOf(platforms).toLocal8Bit().constData());
+    }
     std::fflush(stderr);
     // The application object is half built: leave without running any destructor.
     std::_Exit(1);
@@ -123,7 +164,7 @@ void holdStartupMessage(QtMsgType type, const QMessageLogContext &context, const
     if (type == QtFatalMsg) {
         // Without a platform, this is the message Qt sends when no plugin could start.
         if (QGuiApplication::platformName().isEmpty())
-            failWithoutPlatform();
+            failWithoutPlatform(message);
         passOn(&message); // Qt ends the program next
         return;
     }

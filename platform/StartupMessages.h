@@ -1,8 +1,9 @@
-// A clean failure when no display can be reached. Qt aborts the program (status 134, a
-// core file) when no platform plugin can start; while the application object starts,
-// Qt's messages are held instead, and if no platform could start the program prints one
-// line that names the display and what to do, and exits with status 1. Otherwise the
-// held messages go where they would have gone, in their order.
+// A clean failure when no platform plugin can start. Qt aborts the program (status 134, a
+// core file) then; while the application object starts, Qt's messages are held instead,
+// and if no platform could start the program says why and exits with status 1: in one
+// line that names the display and what to do where no display could be reached, else
+// with Qt's messages about its plugin and a line of what to do. Otherwise the held
+// messages go where they would have gone, in their order.
 #pragma once
 
 namespace vb {

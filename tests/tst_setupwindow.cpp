@@ -3,7 +3,6 @@
 #include "TestSupport.h"
 
 #include "forms/Forms.h"
-#include "platform/MessageBox.h"
 #include "platform/TextBoxes.h"
 
 #include <QClipboard>
@@ -67,6 +66,7 @@ private slots:
     void clockTicksAlsoWhileHidden();
     void sentTimeCopiesTheClock_data();
     void sentTimeCopiesTheClock();
+    void sentTimeStaysWhenTheWindowComesBack();
     void delayCheck_data();
     void delayCheck();
     void messageBoxClosesByKeyboard_data();
@@ -141,6 +141,24 @@ void TstSetupWindow::sentTimeCopiesTheClock()
     QCOMPARE(text("Text4"), QStringLiteral("10:20:31"));
 }
 
+// The clock is copied when the focus moves to the box, not when the box's window is
+// activated again: a time the user typed stays.
+void TstSetupWindow::sentTimeStaysWhenTheWindowComesBack()
+{
+    freezeClock(QStringLiteral("10:20:30"));
+    widget("Text4")->setFocus(Qt::OtherFocusReason);
+    QTest::keyClick(widget("Text4"), Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(widget("Text4"), "my own time");
+    QWidget other;
+    other.show();
+    other.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&other));
+    setup().activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&setup()));
+    QCOMPARE(QApplication::focusWidget(), widget("Text4"));
+    QCOMPARE(text("Text4"), QStringLiteral("my own time"));
+}
+
 void TstSetupWindow::delayCheck_data()
 {
     QTest::addColumn<QString>("before");
@@ -204,7 +222,12 @@ void TstSetupWindow::delayCheck()
     QVERIFY(seen.applicationModal);
     QVERIFY(seen.staysOnTop);
     QVERIFY(!seen.offersMinimise);
-    QVERIFY(seen.width >= vb::titleBarWidth(seen.title)); // the title is not cut
+    // The title is not cut: the box is as wide as the title in a bold 11 pt face, as title
+    // bars draw it, beside up to four title-bar buttons of 24 px.
+    QFont titleFont = QApplication::font();
+    titleFont.setBold(true);
+    titleFont.setPointSize(11);
+    QVERIFY(seen.width >= QFontMetrics(titleFont).horizontalAdvance(seen.title) + 4 * 24);
 }
 
 void TstSetupWindow::messageBoxClosesByKeyboard_data()

@@ -2,12 +2,21 @@
 # Each of the four windows opens centred on the work area, frame included, under the
 # window manager E2E_WM (or none): the main window, About, the setup window and the
 # incoming fax, in one run of the program.
-# Usage: [E2E_WM=icewm|fluxbox|none] centring.sh PATH/TO/quoriam
+# Usage: [E2E_WM=icewm|fluxbox|none] [E2E_TASKBAR_AT_TOP=1] centring.sh PATH/TO/quoriam
 . "$(dirname "$0")/lib.sh"
 
 BIN=${1:?usage: centring.sh PATH/TO/quoriam}
 
+# E2E_TASKBAR_AT_TOP=1 puts icewm's taskbar at the top: the work area starts below it.
+if [ "${E2E_TASKBAR_AT_TOP:-0}" = 1 ]; then
+    mkdir -p "$E2E_TMP/config/icewm" && echo TaskBarAtTop=1 >"$E2E_TMP/config/icewm/preferences"
+fi
 e2e_start_display
+if [ "${E2E_TASKBAR_AT_TOP:-0}" = 1 ]; then
+    work_area_below_top() { e2e_work_area && [ "$E2E_WA_Y" -gt 0 ]; }
+    e2e_wait_until 10 "the work area starts below icewm's taskbar" work_area_below_top
+    e2e_ok "the work area starts at ($E2E_WA_X,$E2E_WA_Y), below the taskbar"
+fi
 e2e_start_app "$BIN"
 e2e_wait_window "$E2E_MAIN_TITLE" 30
 MAIN=$E2E_WIN
