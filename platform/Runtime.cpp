@@ -109,7 +109,7 @@ QString TimeText(const QTime &time)
     return QLocale::system().toString(time, format);
 }
 
-std::optional<std::int32_t> ToInt32(const QString &text)
+Int32Reading ToInt32(const QString &text)
 {
     // The point, and the decimal separator of the user's locale (the comma of "2,5").
     const QString separator = QLocale().decimalPoint();

@@ -245,17 +245,20 @@ Big addOne(Big a)
 
 // ---- Reference value ----------------------------------------------------------------------
 
-std::optional<std::int32_t> reference(std::u16string_view text, char16_t separator)
+using Reading = vb::Int32Reading;
+
+Reading reference(std::u16string_view text, char16_t separator)
 {
     const std::optional<Parsed> p = parse(text, separator);
     if (!p) {
-        return std::nullopt;
+        return {Reading::NotANumber};
     }
+    const Reading outOfRange{p->negative ? Reading::BelowRange : Reading::AboveRange};
 
     std::string mantissa = p->mantissa;
     mantissa.erase(0, std::min(mantissa.find_first_not_of('0'), mantissa.size()));
     if (mantissa.empty()) {
-        return 0;
+        return {Reading::Number, 0};
     }
     const Big m = fromDecimal(mantissa);
 
@@ -264,10 +267,7 @@ std::optional<std::int32_t> reference(std::u16string_view text, char16_t separat
     exponent.erase(0, std::min(exponent.find_first_not_of('0'), exponent.size()));
     if (exponent.size() > 18) {
         // |exponent| >= 10^18 while m has far fewer digits than that.
-        if (p->exponentNegative) {
-            return 0;
-        }
-        return std::nullopt;
+        return p->exponentNegative ? Reading{Reading::Number, 0} : outOfRange;
     }
     const std::int64_t e = exponent.empty() ? 0 : std::stoll(exponent);
     const std::int64_t shift =
@@ -284,7 +284,7 @@ std::optional<std::int32_t> reference(std::u16string_view text, char16_t separat
     } else {
         const std::uint64_t down = static_cast<std::uint64_t>(-shift);
         if (down > mantissa.size() + 1) {
-            return 0; // m < 10^digits, so the value is below 0.1
+            return {Reading::Number, 0}; // m < 10^digits, so the value is below 0.1
         }
         const std::size_t n = static_cast<std::size_t>(down);
         const Big q = divPow10(m, n);
@@ -297,28 +297,24 @@ std::optional<std::int32_t> reference(std::u16string_view text, char16_t separat
 
     const Big limit = fromDecimal(p->negative ? "2147483648" : "2147483647");
     if (compare(rounded, limit) > 0) {
-        return std::nullopt;
+        return outOfRange;
     }
     std::int64_t v = 0;
     for (std::size_t i = rounded.size(); i-- > 0;) {
         v = v * kBase + rounded[i];
     }
-    return static_cast<std::int32_t>(p->negative ? -v : v);
+    return {Reading::Number, static_cast<std::int32_t>(p->negative ? -v : v)};
 }
 
 // ---- Checks -------------------------------------------------------------------------------
 
-void describe(const char *what, const std::optional<std::int32_t> &r)
+void describe(const char *what, const Reading &r)
 {
-    if (r) {
-        std::fprintf(stderr, "  %s: %ld\n", what, static_cast<long>(*r));
-    } else {
-        std::fprintf(stderr, "  %s: rejected\n", what);
-    }
+    static const char *const statuses[] = {"number", "not a number", "above range", "below range"};
+    std::fprintf(stderr, "  %s: %s %ld\n", what, statuses[r.status], static_cast<long>(r.value));
 }
 
-void fail(const char *why, std::u16string_view text, const std::optional<std::int32_t> &got,
-          const std::optional<std::int32_t> &want)
+void fail(const char *why, std::u16string_view text, const Reading &got, const Reading &want)
 {
     std::fprintf(stderr, "textToInt32 mismatch (%s) on %zu code units:", why, text.size());
     for (std::size_t i = 0; i < text.size() && i < 200; ++i) {
@@ -332,8 +328,8 @@ void fail(const char *why, std::u16string_view text, const std::optional<std::in
 
 void check(std::u16string_view text, char16_t separator)
 {
-    const std::optional<std::int32_t> got = vb::textToInt32(text, separator);
-    const std::optional<std::int32_t> want = reference(text, separator);
+    const Reading got = vb::textToInt32(text, separator);
+    const Reading want = reference(text, separator);
     if (got != want) {
         fail("reference", text, got, want);
     }
@@ -347,8 +343,8 @@ void check(std::u16string_view text, char16_t separator)
     }
     std::u16string suffixed(text);
     suffixed.push_back(u'x');
-    if (const auto r = vb::textToInt32(suffixed, separator); r.has_value()) {
-        fail("suffixed", suffixed, r, std::nullopt);
+    if (const auto r = vb::textToInt32(suffixed, separator); r != Reading{}) {
+        fail("suffixed", suffixed, r, Reading{});
     }
 }
 

@@ -26,10 +26,22 @@ inline constexpr const char *faxValues[] = {"Label2", "Label3", "Label5", "Label
 inline const QString easterEgg = QStringLiteral("Razo Rules");
 
 // The message boxes the program shows; any other one (a run-time error report) is a fault.
-enum BoxKind { MustBeZeroOrMore, EasterEggAnswer, DelayNotANumber, BoxKinds };
-inline const QString boxTexts[BoxKinds] = {QStringLiteral("Must be 0 or more"),
-                                           QStringLiteral("Yaaaaa hooooooo, yup, he does!!!"),
-                                           QStringLiteral("Delay must be a number of seconds")};
+enum BoxKind {
+    MustBeZeroOrMore,
+    EasterEggAnswer,
+    DelayNotANumber,
+    DelayAboveRange,
+    DelayBelowRange,
+    BoxKinds
+};
+inline const QString boxTexts[BoxKinds] = {
+    QStringLiteral("Must be 0 or more"), QStringLiteral("Yaaaaa hooooooo, yup, he does!!!"),
+    QStringLiteral("Delay must be a number of seconds"),
+    QStringLiteral("Delay must be at most 2147483647 seconds"),
+    QStringLiteral("Delay must be at least -2147483648 seconds")};
+
+// The box that Send with this delay brings, or BoxKinds for a delay that is waited for.
+BoxKind delayBox(const QString &delay);
 
 // The windows' texts that the user can change.
 struct SetupTexts
