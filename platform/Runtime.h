@@ -98,7 +98,8 @@ QString TimeOfDayText();
 QString TimeText(const QTime &time);
 
 // Text to a signed 32-bit integer, fractions rounded half to even, or why it is none (see
-// textToInt32); the decimal point is '.' or the user's locale's separator.
+// textToInt32); the decimal point is '.' or the user's locale's separator, and "10.000" is no
+// number where the locale groups thousands with '.'.
 Int32Reading ToInt32(const QString &text);
 
 // Makes a window stay above ordinary windows without moving or resizing it.

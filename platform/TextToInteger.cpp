@@ -45,7 +45,8 @@ Int32Reading outOfRange(bool negative)
 
 } // namespace
 
-Int32Reading textToInt32(std::u16string_view text, char16_t decimalSeparator)
+Int32Reading textToInt32(std::u16string_view text, char16_t decimalSeparator,
+                         char16_t groupSeparator)
 {
     const auto isPoint = [decimalSeparator](char16_t c) {
         return c == u'.' || c == decimalSeparator;
@@ -71,16 +72,20 @@ Int32Reading textToInt32(std::u16string_view text, char16_t decimalSeparator)
     const std::size_t mantissaBegin = pos;
     std::size_t integerDigits = 0;
     std::size_t digitCount = 0;
+    bool nonzeroIntegerPart = false;
     bool seenPoint = false;
+    char16_t point = 0;
     for (; pos < s.size(); ++pos) {
         const char16_t c = s[pos];
         if (isDigit(c)) {
             ++digitCount;
             if (!seenPoint) {
                 ++integerDigits;
+                nonzeroIntegerPart = nonzeroIntegerPart || c != u'0';
             }
         } else if (isPoint(c) && !seenPoint) {
             seenPoint = true;
+            point = c;
         } else {
             break;
         }
@@ -113,6 +118,11 @@ Int32Reading textToInt32(std::u16string_view text, char16_t decimalSeparator)
         }
     }
     if (pos != s.size()) {
+        return notANumber;
+    }
+    // "10.000" where '.' groups thousands: ten thousand or ten? Neither is guessed.
+    if (seenPoint && point == groupSeparator && nonzeroIntegerPart &&
+        digitCount - integerDigits == 3) {
         return notANumber;
     }
 

@@ -26,10 +26,17 @@ struct Int32Reading
 // locale (such as ','). Besides that, only ASCII characters take part; anything else is not a
 // number.
 //
+// Where the locale groups thousands with a character that is also read as the decimal point
+// (`groupSeparator` '.' in German; '\0' for none), "10.000" may mean ten thousand: a number whose
+// point is that character, with a nonzero integer part and exactly three digits after the point,
+// is ambiguous and so not a number. "0.125", ".125" and "1.0000" cannot be grouping and are read
+// as written.
+//
 // The value is computed exactly from the digits and rounded to the nearest integer, halves to
 // the even neighbour ("2.5" -> 2, "3.5" -> 4, "-0.5" -> 0). A number whose rounded value lies
 // outside [-2147483648, 2147483647] is AboveRange or BelowRange. Runs in time linear in the
 // length of the text and allocates nothing, however long the digits or large the exponent.
-Int32Reading textToInt32(std::u16string_view text, char16_t decimalSeparator = u'.');
+Int32Reading textToInt32(std::u16string_view text, char16_t decimalSeparator = u'.',
+                         char16_t groupSeparator = u'\0');
 
 } // namespace vb

@@ -228,6 +228,7 @@ void TstSending::delayRounding_data()
     QTest::newRow("minus three") << "-3" << 0.0 << "C";
     QTest::newRow("German 2,5 waits 2") << "2,5" << 2.0 << "de_DE";
     QTest::newRow("German 2.5 waits 2") << "2.5" << 2.0 << "de_DE";
+    QTest::newRow("English 1.000 waits 1") << "1.000" << 1.0 << "en_US";
 }
 
 void TstSending::delayRounding()
@@ -258,6 +259,7 @@ void TstSending::badDelayKeepsTheFax_data()
     QTest::newRow("just above the range") << "2147483647.5" << atMost << "C";
     QTest::newRow("too small") << "-99999999999" << atLeast << "C";
     QTest::newRow("thousands separator") << "1,000" << notANumber << "en_US";
+    QTest::newRow("German ten thousand") << "10.000" << notANumber << "de_DE";
 }
 
 void TstSending::badDelayKeepsTheFax()

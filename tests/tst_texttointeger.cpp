@@ -27,19 +27,20 @@ constexpr Status above = vb::Int32Reading::AboveRange;
 constexpr Status below = vb::Int32Reading::BelowRange;
 
 void row(const char *name, const QString &text, Status status, qint32 value = 0,
-         QChar separator = u'.')
+         QChar separator = u'.', QChar group = {})
 {
-    QTest::addRow("%s", name) << text << status << value << separator;
+    QTest::addRow("%s", name) << text << status << value << separator << group;
 }
 
-void accepted(const char *name, const QString &text, qint32 value, QChar separator = u'.')
+void accepted(const char *name, const QString &text, qint32 value, QChar separator = u'.',
+              QChar group = {})
 {
-    row(name, text, vb::Int32Reading::Number, value, separator);
+    row(name, text, vb::Int32Reading::Number, value, separator, group);
 }
 
-void rejected(const char *name, const QString &text, QChar separator = u'.')
+void rejected(const char *name, const QString &text, QChar separator = u'.', QChar group = {})
 {
-    row(name, text, vb::Int32Reading::NotANumber, 0, separator);
+    row(name, text, vb::Int32Reading::NotANumber, 0, separator, group);
 }
 
 } // namespace
@@ -50,6 +51,7 @@ void TstTextToInteger::convert_data()
     QTest::addColumn<Status>("status");
     QTest::addColumn<qint32>("value");
     QTest::addColumn<QChar>("separator"); // the decimal separator of the user's locale
+    QTest::addColumn<QChar>("group");     // its group separator
 
     // Plain integers, signs and surrounding blanks.
     accepted("zero", "0", 0);
@@ -85,11 +87,22 @@ void TstTextToInteger::convert_data()
 
     // The locale's decimal separator, besides the point.
     accepted("decimal comma", "2,5", 2, u',');
-    accepted("point where the comma is usual", "2.5", 2, u',');
+    accepted("point where the comma is usual", "2.5", 2, u',', u'.');
     accepted("comma, exponent", "-1,5e1", -15, u',');
-    accepted("comma as point, not as thousands", "1,000", 1, u',');
+    accepted("comma as point, not as thousands", "1,000", 1, u',', u'.');
     rejected("comma and point", "1,2.3", u',');
     accepted("arabic decimal separator", QStringLiteral("3\u066b5"), 4, QChar(0x066B));
+
+    // A group separator read as the point: thousands or a fraction? Three digits after it are
+    // ambiguous, unless the integer part is zero.
+    rejected("German ten thousand", "10.000", u',', u'.');
+    rejected("German thousand with exponent", "1.000e0", u',', u'.');
+    accepted("German zero point", "0.125", 0, u',', u'.');
+    accepted("German empty integer part", "-.500", 0, u',', u'.');
+    accepted("German zeros point", "00.600", 1, u',', u'.');
+    accepted("German four fraction digits", "1.0000", 1, u',', u'.');
+    accepted("English point", "1.000", 1, u'.', u',');
+    rejected("group separator that is the decimal one", "1,500", u',', u',');
 
     // Halves go to the even neighbour.
     accepted("half to zero", "0.5", 0);
@@ -147,7 +160,7 @@ void TstTextToInteger::convert_data()
     rejected("only tabs", "\t\t");
     rejected("letters", "abc");
     rejected("digits then letters", "12abc");
-    rejected("thousands separator", "1,000");
+    rejected("thousands separator", "1,000", u'.', u',');
     rejected("hexadecimal", "0x10");
     rejected("basic hexadecimal", "&H10");
     rejected("words", "Razo Rules");
@@ -184,9 +197,10 @@ void TstTextToInteger::convert()
     QFETCH(Status, status);
     QFETCH(qint32, value);
     QFETCH(QChar, separator);
+    QFETCH(QChar, group);
 
     const std::u16string utf16 = text.toStdU16String();
-    const vb::Int32Reading result = vb::textToInt32(utf16, separator.unicode());
+    const vb::Int32Reading result = vb::textToInt32(utf16, separator.unicode(), group.unicode());
 
     QCOMPARE(result.status, status);
     QCOMPARE(result.value, value);

@@ -1,10 +1,11 @@
 // libFuzzer target for vb::textToInt32.
 //
 // Every input is read twice: byte by byte (Latin-1, which is UTF-8 for ASCII) and as little-endian
-// UTF-16 code units, and each reading with the point alone and with a comma besides it as the
-// decimal separator. Each goes through textToInt32 and through a reference written here another
-// way: a table-driven state machine for the grammar and a base-10^9 big integer for the
-// value, rounding by comparing twice the remainder with the divisor. Any disagreement aborts.
+// UTF-16 code units, and each reading as in English (decimal point, comma grouping) and as in
+// German (decimal comma besides the point, point grouping). Each goes through textToInt32 and
+// through a reference written here another way: a table-driven state machine for the grammar
+// and a base-10^9 big integer for the value, rounding by comparing twice the remainder with the
+// divisor. Any disagreement aborts.
 #include "platform/TextToInteger.h"
 
 #include <algorithm>
@@ -83,6 +84,7 @@ struct Parsed
     bool negative = false;
     std::string mantissa; // all mantissa digits, point removed
     std::size_t fractionDigits = 0;
+    char16_t point = 0; // the character read as the decimal point, if any
     bool exponentNegative = false;
     std::string exponent; // exponent digits
 };
@@ -98,6 +100,8 @@ std::optional<Parsed> parse(std::u16string_view text, char16_t separator)
             p.negative = c == u'-';
         } else if (symbol == Symbol::Sign && state == ExpMark) {
             p.exponentNegative = c == u'-';
+        } else if (symbol == Symbol::Point) {
+            p.point = c;
         } else if (symbol == Symbol::Digit && next == Integer) {
             p.mantissa.push_back(static_cast<char>(c));
         } else if (symbol == Symbol::Digit && next == Fraction) {
@@ -247,10 +251,16 @@ Big addOne(Big a)
 
 using Reading = vb::Int32Reading;
 
-Reading reference(std::u16string_view text, char16_t separator)
+Reading reference(std::u16string_view text, char16_t separator, char16_t group)
 {
     const std::optional<Parsed> p = parse(text, separator);
     if (!p) {
+        return {Reading::NotANumber};
+    }
+    // Grouping of thousands read as a point: "1.000" but not "0.125".
+    const std::string integerPart = p->mantissa.substr(0, p->mantissa.size() - p->fractionDigits);
+    if (p->point != 0 && p->point == group && p->fractionDigits == 3 &&
+        integerPart.find_first_not_of('0') != std::string::npos) {
         return {Reading::NotANumber};
     }
     const Reading outOfRange{p->negative ? Reading::BelowRange : Reading::AboveRange};
@@ -326,10 +336,10 @@ void fail(const char *why, std::u16string_view text, const Reading &got, const R
     std::abort();
 }
 
-void check(std::u16string_view text, char16_t separator)
+void check(std::u16string_view text, char16_t separator, char16_t group)
 {
-    const Reading got = vb::textToInt32(text, separator);
-    const Reading want = reference(text, separator);
+    const Reading got = vb::textToInt32(text, separator, group);
+    const Reading want = reference(text, separator, group);
     if (got != want) {
         fail("reference", text, got, want);
     }
@@ -338,12 +348,12 @@ void check(std::u16string_view text, char16_t separator)
     std::u16string padded = u" \t";
     padded.append(text);
     padded.append(u"\t ");
-    if (const auto r = vb::textToInt32(padded, separator); r != got) {
+    if (const auto r = vb::textToInt32(padded, separator, group); r != got) {
         fail("padded", padded, r, got);
     }
     std::u16string suffixed(text);
     suffixed.push_back(u'x');
-    if (const auto r = vb::textToInt32(suffixed, separator); r != Reading{}) {
+    if (const auto r = vb::textToInt32(suffixed, separator, group); r != Reading{}) {
         fail("suffixed", suffixed, r, Reading{});
     }
 }
@@ -355,14 +365,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     std::u16string bytes(size, u'\0');
     std::transform(data, data + size, bytes.begin(),
                    [](std::uint8_t b) { return static_cast<char16_t>(b); });
-    check(bytes, u'.');
-    check(bytes, u',');
+    check(bytes, u'.', u',');
+    check(bytes, u',', u'.');
 
     std::u16string units(size / 2, u'\0');
     for (std::size_t i = 0; i < units.size(); ++i) {
         units[i] = static_cast<char16_t>(data[2 * i] | (data[2 * i + 1] << 8));
     }
-    check(units, u'.');
-    check(units, u',');
+    check(units, u'.', u',');
+    check(units, u',', u'.');
     return 0;
 }
