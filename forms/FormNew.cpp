@@ -4,6 +4,8 @@
 #include "modules/Timing.h"
 #include "modules/onTop.h"
 
+#include <limits>
+
 namespace vb {
 
 namespace {
@@ -300,15 +302,30 @@ void Picture1_Click()
     FormNew["Line3"].setVisible(false);
 }
 
+// What the user is told of a delay that cannot be waited for. The limits are written as
+// plain digits, so that they can be typed back.
+QString badDelayMessage(Int32Reading::Status status)
+{
+    switch (status) {
+    case Int32Reading::AboveRange:
+        return QStringLiteral("Delay must be at most %1 seconds")
+            .arg(std::numeric_limits<std::int32_t>::max());
+    case Int32Reading::BelowRange:
+        return QStringLiteral("Delay must be at least %1 seconds")
+            .arg(std::numeric_limits<std::int32_t>::min());
+    default:
+        return QStringLiteral("Delay must be a number of seconds");
+    }
+}
+
 // Send: the setup window vanishes, the fax is filled in with the texts as they are now,
-// and it arrives when the delay has passed. A delay that is no number keeps the window
-// as it is, so the user can correct it and send again.
+// and it arrives when the delay has passed. A delay that is no number or out of range keeps
+// the window as it is and says so, so the user can correct it and send again.
 void Command1_Click()
 {
-    const std::optional<std::int32_t> seconds = ToInt32(FormNew["Text5"].text());
-    if (!seconds) {
-        MsgBox(QStringLiteral("Delay must be a number of seconds"),
-               vbSystemModal + vbCritical + vbOKOnly, productTitle);
+    const Int32Reading delay = ToInt32(FormNew["Text5"].text());
+    if (delay.status != Int32Reading::Number) {
+        MsgBox(badDelayMessage(delay.status), vbSystemModal + vbCritical + vbOKOnly, productTitle);
         FormNew["Text5"].setFocus();
         return;
     }
@@ -317,7 +334,7 @@ void Command1_Click()
     Form2["Label3"].setCaption(FormNew["Text2"].text());
     Form2["Label5"].setCaption(FormNew["Text3"].text());
     Form2["Label8"].setCaption(FormNew["Text4"].text());
-    WaitSeconds(*seconds);
+    WaitSeconds(delay.value);
     Form2.Show();
 }
 

@@ -109,13 +109,17 @@ QString TimeText(const QTime &time)
     return QLocale::system().toString(time, format);
 }
 
-std::optional<std::int32_t> ToInt32(const QString &text)
+Int32Reading ToInt32(const QString &text)
 {
-    // The point, and the decimal separator of the user's locale (the comma of "2,5").
-    const QString separator = QLocale().decimalPoint();
+    // The point, and the decimal separator of the user's locale (the comma of "2,5"); the
+    // locale's group separator matters when it is one of those (the '.' of German "10.000").
+    const QLocale locale;
+    const auto single = [](const QString &separator, char16_t otherwise) {
+        return separator.size() == 1 ? separator.front().unicode() : otherwise;
+    };
     return textToInt32(std::u16string_view(reinterpret_cast<const char16_t *>(text.utf16()),
                                            static_cast<std::size_t>(text.size())),
-                       separator.size() == 1 ? separator.front().unicode() : u'.');
+                       single(locale.decimalPoint(), u'.'), single(locale.groupSeparator(), u'\0'));
 }
 
 } // namespace vb

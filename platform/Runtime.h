@@ -5,12 +5,12 @@
 #pragma once
 
 #include "forms/Description.h"
+#include "platform/TextToInteger.h"
 
 #include <QString>
 #include <QTime>
 
 #include <cstdint>
-#include <optional>
 #include <stdexcept>
 #include <string_view>
 
@@ -97,10 +97,10 @@ QString TimeOfDayText();
 // A time of day as text, in the same format.
 QString TimeText(const QTime &time);
 
-// Text to a signed 32-bit integer, fractions rounded half to even; the decimal point is
-// '.' or the user's locale's separator. Nothing for a text that is no number or lies
-// outside the range.
-std::optional<std::int32_t> ToInt32(const QString &text);
+// Text to a signed 32-bit integer, fractions rounded half to even, or why it is none (see
+// textToInt32); the decimal point is '.' or the user's locale's separator, and "10.000" is no
+// number where the locale groups thousands with '.'.
+Int32Reading ToInt32(const QString &text);
 
 // Makes a window stay above ordinary windows without moving or resizing it.
 // insertAfter -1 is HWND_TOPMOST; flags 3 are SWP_NOMOVE | SWP_NOSIZE.

@@ -36,9 +36,17 @@ constexpr std::int64_t kExponentClamp = 100'000'000'000'000'000;
 // A rounded magnitude of at most 10^10 - 1 needs at most ten integer digits.
 constexpr std::int64_t kMaxIntegerDigits = 10;
 
+constexpr Int32Reading notANumber{};
+
+Int32Reading outOfRange(bool negative)
+{
+    return {negative ? Int32Reading::BelowRange : Int32Reading::AboveRange};
+}
+
 } // namespace
 
-std::optional<std::int32_t> textToInt32(std::u16string_view text, char16_t decimalSeparator)
+Int32Reading textToInt32(std::u16string_view text, char16_t decimalSeparator,
+                         char16_t groupSeparator)
 {
     const auto isPoint = [decimalSeparator](char16_t c) {
         return c == u'.' || c == decimalSeparator;
@@ -64,23 +72,27 @@ std::optional<std::int32_t> textToInt32(std::u16string_view text, char16_t decim
     const std::size_t mantissaBegin = pos;
     std::size_t integerDigits = 0;
     std::size_t digitCount = 0;
+    bool nonzeroIntegerPart = false;
     bool seenPoint = false;
+    char16_t point = 0;
     for (; pos < s.size(); ++pos) {
         const char16_t c = s[pos];
         if (isDigit(c)) {
             ++digitCount;
             if (!seenPoint) {
                 ++integerDigits;
+                nonzeroIntegerPart = nonzeroIntegerPart || c != u'0';
             }
         } else if (isPoint(c) && !seenPoint) {
             seenPoint = true;
+            point = c;
         } else {
             break;
         }
     }
     const std::size_t mantissaEnd = pos;
     if (digitCount == 0) {
-        return std::nullopt;
+        return notANumber;
     }
 
     // The exponent: 'e' or 'E', an optional sign, one or more digits.
@@ -99,14 +111,19 @@ std::optional<std::int32_t> textToInt32(std::u16string_view text, char16_t decim
                            : std::min(exponent * 10 + digitValue(s[pos]), kExponentClamp);
         }
         if (pos == exponentDigitsBegin) {
-            return std::nullopt;
+            return notANumber;
         }
         if (exponentNegative) {
             exponent = -exponent;
         }
     }
     if (pos != s.size()) {
-        return std::nullopt;
+        return notANumber;
+    }
+    // "10.000" where '.' groups thousands: ten thousand or ten? Neither is guessed.
+    if (seenPoint && point == groupSeparator && nonzeroIntegerPart &&
+        digitCount - integerDigits == 3) {
+        return notANumber;
     }
 
     // Skip the zeros in front of the first significant digit, wherever the point is.
@@ -121,17 +138,17 @@ std::optional<std::int32_t> textToInt32(std::u16string_view text, char16_t decim
         }
     }
     if (significantBegin == mantissaEnd) {
-        return 0; // Only zeros, with any exponent; "-0" is plain 0 too.
+        return {Int32Reading::Number, 0}; // Only zeros, with any exponent; "-0" is plain 0 too.
     }
 
     // The value is 0.d1d2d3... * 10^pointPosition, with d1 the first nonzero digit.
     const std::int64_t pointPosition = static_cast<std::int64_t>(integerDigits) -
                                        static_cast<std::int64_t>(leadingZeros) + exponent;
     if (pointPosition > kMaxIntegerDigits) {
-        return std::nullopt; // At least 10^10.
+        return outOfRange(negative); // At least 10^10.
     }
     if (pointPosition < 0) {
-        return 0; // Below 0.1.
+        return {Int32Reading::Number, 0}; // Below 0.1.
     }
 
     // Take the integer part, then the first fraction digit and whether anything nonzero follows.
@@ -169,9 +186,9 @@ std::optional<std::int32_t> textToInt32(std::u16string_view text, char16_t decim
 
     const std::int64_t limit = negative ? std::int64_t{2147483648} : std::int64_t{2147483647};
     if (magnitude > limit) {
-        return std::nullopt;
+        return outOfRange(negative);
     }
-    return static_cast<std::int32_t>(negative ? -magnitude : magnitude);
+    return {Int32Reading::Number, static_cast<std::int32_t>(negative ? -magnitude : magnitude)};
 }
 
 } // namespace vb

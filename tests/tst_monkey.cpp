@@ -98,11 +98,12 @@ void TstMonkey::randomUse()
 
     const auto &stats = monkey.stats;
     qInfo("%lld ms: %d sessions, %d sends, %d faxes, %d wait dispatches with %d actions, "
-          "boxes %d/%d/%d (emptied/easter egg/not a number), %d tries past a box, %d pastes, "
-          "%d closes",
+          "boxes %d/%d/%d/%d/%d (emptied/easter egg/not a number/above/below range), %d tries "
+          "past a box, %d pastes, %d closes",
           elapsed.elapsed(), stats.sessions, stats.sends, stats.faxes, stats.waitDispatches,
           stats.actionsInWaits, stats.boxes[MustBeZeroOrMore], stats.boxes[EasterEggAnswer],
-          stats.boxes[DelayNotANumber], stats.blockedAttempts, stats.pastes, stats.closes);
+          stats.boxes[DelayNotANumber], stats.boxes[DelayAboveRange], stats.boxes[DelayBelowRange],
+          stats.blockedAttempts, stats.pastes, stats.closes);
     // The monkey got everywhere: a monkey stuck on one window proves little.
     QVERIFY(stats.sessions > 5);
     QVERIFY(stats.faxes > 5);

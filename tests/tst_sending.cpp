@@ -228,6 +228,7 @@ void TstSending::delayRounding_data()
     QTest::newRow("minus three") << "-3" << 0.0 << "C";
     QTest::newRow("German 2,5 waits 2") << "2,5" << 2.0 << "de_DE";
     QTest::newRow("German 2.5 waits 2") << "2.5" << 2.0 << "de_DE";
+    QTest::newRow("English 1.000 waits 1") << "1.000" << 1.0 << "en_US";
 }
 
 void TstSending::delayRounding()
@@ -247,16 +248,26 @@ void TstSending::delayRounding()
 void TstSending::badDelayKeepsTheFax_data()
 {
     QTest::addColumn<QString>("delay");
-    QTest::newRow("letters") << "abc";
-    QTest::newRow("easter egg") << "Razo Rules";
-    QTest::newRow("too large") << "99999999999";
-    QTest::newRow("just above the range") << "2147483647.5";
-    QTest::newRow("thousands separator") << "1,000";
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<QString>("locale");
+    const QString notANumber = QStringLiteral("Delay must be a number of seconds");
+    const QString atMost = QStringLiteral("Delay must be at most 2147483647 seconds");
+    const QString atLeast = QStringLiteral("Delay must be at least -2147483648 seconds");
+    QTest::newRow("letters") << "abc" << notANumber << "C";
+    QTest::newRow("easter egg") << "Razo Rules" << notANumber << "C";
+    QTest::newRow("too large") << "99999999999" << atMost << "C";
+    QTest::newRow("just above the range") << "2147483647.5" << atMost << "C";
+    QTest::newRow("too small") << "-99999999999" << atLeast << "C";
+    QTest::newRow("thousands separator") << "1,000" << notANumber << "en_US";
+    QTest::newRow("German ten thousand") << "10.000" << notANumber << "de_DE";
 }
 
 void TstSending::badDelayKeepsTheFax()
 {
     QFETCH(QString, delay);
+    QFETCH(QString, message);
+    QFETCH(QString, locale);
+    QLocale::setDefault(QLocale(locale));
     FakeClock fake(300.0);
     ClockScope scope(&fake);
     BoxWatcher watcher;
@@ -267,7 +278,7 @@ void TstSending::badDelayKeepsTheFax()
     send();
     QCOMPARE(watcher.boxes.size(), 1u);
     const SeenBox &box = watcher.boxes.front();
-    QCOMPARE(box.text, QStringLiteral("Delay must be a number of seconds"));
+    QCOMPARE(box.text, message);
     QCOMPARE(box.title, QStringLiteral("Quoriam-Fake Fax Creator"));
     QCOMPARE(box.icon, QMessageBox::Critical);
     QVERIFY(box.staysOnTop && box.applicationModal);

@@ -4,7 +4,8 @@
 #include <QString>
 #include <QTest>
 
-#include <optional>
+using Status = vb::Int32Reading::Status;
+Q_DECLARE_METATYPE(Status)
 
 class TstTextToInteger : public QObject
 {
@@ -22,14 +23,24 @@ QString repeated(QChar c, qsizetype count)
     return QString(count, c);
 }
 
-void accepted(const char *name, const QString &text, qint32 value, QChar separator = u'.')
+constexpr Status above = vb::Int32Reading::AboveRange;
+constexpr Status below = vb::Int32Reading::BelowRange;
+
+void row(const char *name, const QString &text, Status status, qint32 value = 0,
+         QChar separator = u'.', QChar group = {})
 {
-    QTest::addRow("%s", name) << text << true << value << separator;
+    QTest::addRow("%s", name) << text << status << value << separator << group;
 }
 
-void rejected(const char *name, const QString &text, QChar separator = u'.')
+void accepted(const char *name, const QString &text, qint32 value, QChar separator = u'.',
+              QChar group = {})
 {
-    QTest::addRow("%s", name) << text << false << qint32{0} << separator;
+    row(name, text, vb::Int32Reading::Number, value, separator, group);
+}
+
+void rejected(const char *name, const QString &text, QChar separator = u'.', QChar group = {})
+{
+    row(name, text, vb::Int32Reading::NotANumber, 0, separator, group);
 }
 
 } // namespace
@@ -37,9 +48,10 @@ void rejected(const char *name, const QString &text, QChar separator = u'.')
 void TstTextToInteger::convert_data()
 {
     QTest::addColumn<QString>("text");
-    QTest::addColumn<bool>("valid");
+    QTest::addColumn<Status>("status");
     QTest::addColumn<qint32>("value");
     QTest::addColumn<QChar>("separator"); // the decimal separator of the user's locale
+    QTest::addColumn<QChar>("group");     // its group separator
 
     // Plain integers, signs and surrounding blanks.
     accepted("zero", "0", 0);
@@ -75,11 +87,22 @@ void TstTextToInteger::convert_data()
 
     // The locale's decimal separator, besides the point.
     accepted("decimal comma", "2,5", 2, u',');
-    accepted("point where the comma is usual", "2.5", 2, u',');
+    accepted("point where the comma is usual", "2.5", 2, u',', u'.');
     accepted("comma, exponent", "-1,5e1", -15, u',');
-    accepted("comma as point, not as thousands", "1,000", 1, u',');
+    accepted("comma as point, not as thousands", "1,000", 1, u',', u'.');
     rejected("comma and point", "1,2.3", u',');
     accepted("arabic decimal separator", QStringLiteral("3\u066b5"), 4, QChar(0x066B));
+
+    // A group separator read as the point: thousands or a fraction? Three digits after it are
+    // ambiguous, unless the integer part is zero.
+    rejected("German ten thousand", "10.000", u',', u'.');
+    rejected("German thousand with exponent", "1.000e0", u',', u'.');
+    accepted("German zero point", "0.125", 0, u',', u'.');
+    accepted("German empty integer part", "-.500", 0, u',', u'.');
+    accepted("German zeros point", "00.600", 1, u',', u'.');
+    accepted("German four fraction digits", "1.0000", 1, u',', u'.');
+    accepted("English point", "1.000", 1, u'.', u',');
+    rejected("group separator that is the decimal one", "1,500", u',', u',');
 
     // Halves go to the even neighbour.
     accepted("half to zero", "0.5", 0);
@@ -108,8 +131,8 @@ void TstTextToInteger::convert_data()
     accepted("minus zero with huge exponent", "-0.000e999999999999999999", 0);
     accepted("huge negative exponent", "1e-99999999999999", 0);
     accepted("huge negative exponent on big number", "999999999e-999999999999999999999", 0);
-    rejected("huge exponent", "1e999999999999999999");
-    rejected("huge exponent negative", "-1e999999999999999999");
+    row("huge exponent", "1e999999999999999999", above);
+    row("huge exponent negative", "-1e999999999999999999", below);
     rejected("exponent without digits", "1e");
     rejected("exponent with sign only", "1e+");
     rejected("exponent without mantissa", "e5");
@@ -120,16 +143,16 @@ void TstTextToInteger::convert_data()
     // The range of a signed 32-bit integer, after rounding.
     accepted("largest", "2147483647", 2147483647);
     accepted("smallest", "-2147483648", -2147483647 - 1);
-    rejected("one above largest", "2147483648");
-    rejected("one below smallest", "-2147483649");
+    row("one above largest", "2147483648", above);
+    row("one below smallest", "-2147483649", below);
     accepted("largest plus less than half", "2147483647.4", 2147483647);
-    rejected("largest plus half rounds up", "2147483647.5");
+    row("largest plus half rounds up", "2147483647.5", above);
     accepted("smallest minus half rounds to even", "-2147483648.5", -2147483647 - 1);
-    rejected("smallest minus more than half", "-2147483648.500001");
+    row("smallest minus more than half", "-2147483648.500001", below);
     accepted("largest with exponent", "2.147483647e9", 2147483647);
-    rejected("just over largest with exponent", "2.147483648e9");
-    rejected("ten digits of nines", "9999999999");
-    rejected("far out of range", "1e10");
+    row("just over largest with exponent", "2.147483648e9", above);
+    row("ten digits of nines", "9999999999", above);
+    row("far out of range", "1e10", above);
 
     // Not numbers at all.
     rejected("empty", "");
@@ -137,7 +160,7 @@ void TstTextToInteger::convert_data()
     rejected("only tabs", "\t\t");
     rejected("letters", "abc");
     rejected("digits then letters", "12abc");
-    rejected("thousands separator", "1,000");
+    rejected("thousands separator", "1,000", u'.', u',');
     rejected("hexadecimal", "0x10");
     rejected("basic hexadecimal", "&H10");
     rejected("words", "Razo Rules");
@@ -155,33 +178,32 @@ void TstTextToInteger::convert_data()
     accepted("long fraction just above half", "0.5" + repeated('0', 100000) + "1", 1);
     accepted("long exact half", "2.5" + repeated('0', 100000), 2);
     accepted("long exact half odd", "3.5" + repeated('0', 100000), 4);
-    rejected("long integer", "1" + repeated('0', 100000));
+    row("long integer", "1" + repeated('0', 100000), above);
     accepted("long integer brought back by exponent", "1" + repeated('0', 100000) + "e-100000", 1);
     accepted("long fraction brought up by exponent", "0." + repeated('0', 100000) + "1e100001", 1);
     accepted("long fraction brought up to the limit",
              "-0." + repeated('0', 100000) + "2147483648e100010", -2147483647 - 1);
-    rejected("long fraction brought up past the limit",
-             "0." + repeated('0', 100000) + "2147483648e100010");
+    row("long fraction brought up past the limit",
+        "0." + repeated('0', 100000) + "2147483648e100010", above);
     accepted("million digits of zero", repeated('0', 1000000), 0);
     rejected("million digits then a letter", repeated('1', 1000000) + "x");
     accepted("long exponent digits", "1e-" + repeated('9', 100000), 0);
-    rejected("long positive exponent digits", "1e" + repeated('9', 100000));
+    row("long positive exponent digits", "1e" + repeated('9', 100000), above);
 }
 
 void TstTextToInteger::convert()
 {
     QFETCH(QString, text);
-    QFETCH(bool, valid);
+    QFETCH(Status, status);
     QFETCH(qint32, value);
     QFETCH(QChar, separator);
+    QFETCH(QChar, group);
 
     const std::u16string utf16 = text.toStdU16String();
-    const std::optional<std::int32_t> result = vb::textToInt32(utf16, separator.unicode());
+    const vb::Int32Reading result = vb::textToInt32(utf16, separator.unicode(), group.unicode());
 
-    QCOMPARE(result.has_value(), valid);
-    if (valid) {
-        QCOMPARE(*result, value);
-    }
+    QCOMPARE(result.status, status);
+    QCOMPARE(result.value, value);
 }
 
 QTEST_APPLESS_MAIN(TstTextToInteger)

@@ -1,10 +1,11 @@
 // libFuzzer target for vb::textToInt32.
 //
 // Every input is read twice: byte by byte (Latin-1, which is UTF-8 for ASCII) and as little-endian
-// UTF-16 code units, and each reading with the point alone and with a comma besides it as the
-// decimal separator. Each goes through textToInt32 and through a reference written here another
-// way: a table-driven state machine for the grammar and a base-10^9 big integer for the
-// value, rounding by comparing twice the remainder with the divisor. Any disagreement aborts.
+// UTF-16 code units, and each reading as in English (decimal point, comma grouping) and as in
+// German (decimal comma besides the point, point grouping). Each goes through textToInt32 and
+// through a reference written here another way: a table-driven state machine for the grammar
+// and a base-10^9 big integer for the value, rounding by comparing twice the remainder with the
+// divisor. Any disagreement aborts.
 #include "platform/TextToInteger.h"
 
 #include <algorithm>
@@ -83,6 +84,7 @@ struct Parsed
     bool negative = false;
     std::string mantissa; // all mantissa digits, point removed
     std::size_t fractionDigits = 0;
+    char16_t point = 0; // the character read as the decimal point, if any
     bool exponentNegative = false;
     std::string exponent; // exponent digits
 };
@@ -98,6 +100,8 @@ std::optional<Parsed> parse(std::u16string_view text, char16_t separator)
             p.negative = c == u'-';
         } else if (symbol == Symbol::Sign && state == ExpMark) {
             p.exponentNegative = c == u'-';
+        } else if (symbol == Symbol::Point) {
+            p.point = c;
         } else if (symbol == Symbol::Digit && next == Integer) {
             p.mantissa.push_back(static_cast<char>(c));
         } else if (symbol == Symbol::Digit && next == Fraction) {
@@ -245,17 +249,26 @@ Big addOne(Big a)
 
 // ---- Reference value ----------------------------------------------------------------------
 
-std::optional<std::int32_t> reference(std::u16string_view text, char16_t separator)
+using Reading = vb::Int32Reading;
+
+Reading reference(std::u16string_view text, char16_t separator, char16_t group)
 {
     const std::optional<Parsed> p = parse(text, separator);
     if (!p) {
-        return std::nullopt;
+        return {Reading::NotANumber};
     }
+    // Grouping of thousands read as a point: "1.000" but not "0.125".
+    const std::string integerPart = p->mantissa.substr(0, p->mantissa.size() - p->fractionDigits);
+    if (p->point != 0 && p->point == group && p->fractionDigits == 3 &&
+        integerPart.find_first_not_of('0') != std::string::npos) {
+        return {Reading::NotANumber};
+    }
+    const Reading outOfRange{p->negative ? Reading::BelowRange : Reading::AboveRange};
 
     std::string mantissa = p->mantissa;
     mantissa.erase(0, std::min(mantissa.find_first_not_of('0'), mantissa.size()));
     if (mantissa.empty()) {
-        return 0;
+        return {Reading::Number, 0};
     }
     const Big m = fromDecimal(mantissa);
 
@@ -264,10 +277,7 @@ std::optional<std::int32_t> reference(std::u16string_view text, char16_t separat
     exponent.erase(0, std::min(exponent.find_first_not_of('0'), exponent.size()));
     if (exponent.size() > 18) {
         // |exponent| >= 10^18 while m has far fewer digits than that.
-        if (p->exponentNegative) {
-            return 0;
-        }
-        return std::nullopt;
+        return p->exponentNegative ? Reading{Reading::Number, 0} : outOfRange;
     }
     const std::int64_t e = exponent.empty() ? 0 : std::stoll(exponent);
     const std::int64_t shift =
@@ -284,7 +294,7 @@ std::optional<std::int32_t> reference(std::u16string_view text, char16_t separat
     } else {
         const std::uint64_t down = static_cast<std::uint64_t>(-shift);
         if (down > mantissa.size() + 1) {
-            return 0; // m < 10^digits, so the value is below 0.1
+            return {Reading::Number, 0}; // m < 10^digits, so the value is below 0.1
         }
         const std::size_t n = static_cast<std::size_t>(down);
         const Big q = divPow10(m, n);
@@ -297,28 +307,24 @@ std::optional<std::int32_t> reference(std::u16string_view text, char16_t separat
 
     const Big limit = fromDecimal(p->negative ? "2147483648" : "2147483647");
     if (compare(rounded, limit) > 0) {
-        return std::nullopt;
+        return outOfRange;
     }
     std::int64_t v = 0;
     for (std::size_t i = rounded.size(); i-- > 0;) {
         v = v * kBase + rounded[i];
     }
-    return static_cast<std::int32_t>(p->negative ? -v : v);
+    return {Reading::Number, static_cast<std::int32_t>(p->negative ? -v : v)};
 }
 
 // ---- Checks -------------------------------------------------------------------------------
 
-void describe(const char *what, const std::optional<std::int32_t> &r)
+void describe(const char *what, const Reading &r)
 {
-    if (r) {
-        std::fprintf(stderr, "  %s: %ld\n", what, static_cast<long>(*r));
-    } else {
-        std::fprintf(stderr, "  %s: rejected\n", what);
-    }
+    static const char *const statuses[] = {"number", "not a number", "above range", "below range"};
+    std::fprintf(stderr, "  %s: %s %ld\n", what, statuses[r.status], static_cast<long>(r.value));
 }
 
-void fail(const char *why, std::u16string_view text, const std::optional<std::int32_t> &got,
-          const std::optional<std::int32_t> &want)
+void fail(const char *why, std::u16string_view text, const Reading &got, const Reading &want)
 {
     std::fprintf(stderr, "textToInt32 mismatch (%s) on %zu code units:", why, text.size());
     for (std::size_t i = 0; i < text.size() && i < 200; ++i) {
@@ -330,10 +336,10 @@ void fail(const char *why, std::u16string_view text, const std::optional<std::in
     std::abort();
 }
 
-void check(std::u16string_view text, char16_t separator)
+void check(std::u16string_view text, char16_t separator, char16_t group)
 {
-    const std::optional<std::int32_t> got = vb::textToInt32(text, separator);
-    const std::optional<std::int32_t> want = reference(text, separator);
+    const Reading got = vb::textToInt32(text, separator, group);
+    const Reading want = reference(text, separator, group);
     if (got != want) {
         fail("reference", text, got, want);
     }
@@ -342,13 +348,13 @@ void check(std::u16string_view text, char16_t separator)
     std::u16string padded = u" \t";
     padded.append(text);
     padded.append(u"\t ");
-    if (const auto r = vb::textToInt32(padded, separator); r != got) {
+    if (const auto r = vb::textToInt32(padded, separator, group); r != got) {
         fail("padded", padded, r, got);
     }
     std::u16string suffixed(text);
     suffixed.push_back(u'x');
-    if (const auto r = vb::textToInt32(suffixed, separator); r.has_value()) {
-        fail("suffixed", suffixed, r, std::nullopt);
+    if (const auto r = vb::textToInt32(suffixed, separator, group); r != Reading{}) {
+        fail("suffixed", suffixed, r, Reading{});
     }
 }
 
@@ -359,14 +365,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     std::u16string bytes(size, u'\0');
     std::transform(data, data + size, bytes.begin(),
                    [](std::uint8_t b) { return static_cast<char16_t>(b); });
-    check(bytes, u'.');
-    check(bytes, u',');
+    check(bytes, u'.', u',');
+    check(bytes, u',', u'.');
 
     std::u16string units(size / 2, u'\0');
     for (std::size_t i = 0; i < units.size(); ++i) {
         units[i] = static_cast<char16_t>(data[2 * i] | (data[2 * i + 1] << 8));
     }
-    check(units, u'.');
-    check(units, u',');
+    check(units, u'.', u',');
+    check(units, u',', u'.');
     return 0;
 }

@@ -45,6 +45,8 @@ cp "$here"/corpus/* "$corpus"/
 # Tokens of the number grammar, so that mutations build well-formed texts more often.
 cat >"$out/texttointeger.dict" <<'DICT'
 "."
+","
+".000"
 "e"
 "E"
 "e-"

@@ -49,7 +49,7 @@ void Monkey::answer(const QPointer<QMessageBox> &box)
         const bool fits = kind == TextLeftOut || // a paste just went into a box
                           (setup && (kind == MustBeZeroOrMore  ? delay.isEmpty()
                                      : kind == EasterEggAnswer ? delay == easterEgg
-                                                               : !vb::ToInt32(delay).has_value()));
+                                                               : kind == delayBox(delay)));
         expect(fits, QStringLiteral("box \"%1\" with the delay \"%2\"").arg(text, delay.left(40)));
     }
     check(Where::InBox);

@@ -45,6 +45,7 @@ std::vector<Paste> makePastes()
         {"largest", QStringLiteral("2147483647")},
         {"just too large", QStringLiteral("2147483648")},
         {"smallest", QStringLiteral("-2147483648")},
+        {"just too small", QStringLiteral("-2147483649")},
         {"huge exponent", QStringLiteral("1e999999999999")},
         {"huge negative exponent", QStringLiteral("1e-999999999999")},
         {"zero with huge exponent", QStringLiteral("0e99999999999999999999")},

@@ -98,9 +98,8 @@ void Monkey::afterSend()
     if (runtime().ended())
         return;
     vb::FormWindow *setup = runtime().loaded("FormNew");
-    const bool number = vb::ToInt32(setup->text("Text5")).has_value();
-    const int delayBoxes = stats.boxes[DelayNotANumber] - delayBoxesBefore_;
-    if (number) {
+    const int delayBoxes = stats.delayBoxes() - delayBoxesBefore_;
+    if (delayBox(setup->text("Text5")) == BoxKinds) {
         vb::FormWindow *fax = runtime().loaded("Form2");
         expect(delayBoxes == 0 && waitsBegun_ == waitsBefore_ + 1 && fax && fax->isVisible() &&
                    !setup->isVisible(),

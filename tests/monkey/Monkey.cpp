@@ -102,7 +102,7 @@ bool Monkey::eventFilter(QObject *watched, QEvent *event)
                 event->type() == QEvent::KeyRelease)) {
         // Runs before the button acts on the event: the texts as Send is pressed.
         textsAtSend_ = setupTexts();
-        delayBoxesBefore_ = stats.boxes[DelayNotANumber];
+        delayBoxesBefore_ = stats.delayBoxes();
         waitsBefore_ = waitsBegun_;
     }
     return QObject::eventFilter(watched, event);

@@ -48,6 +48,10 @@ public:
         int sessions = 0, sends = 0, faxes = 0, waitDispatches = 0, actionsInWaits = 0;
         int blockedAttempts = 0, pastes = 0, closes = 0;
         std::array<int, BoxKinds> boxes{};
+        int delayBoxes() const
+        {
+            return boxes[DelayNotANumber] + boxes[DelayAboveRange] + boxes[DelayBelowRange];
+        }
     } stats;
 
     // vb::WaitClock: the shortened wait. Its start is the moment the wait begins.

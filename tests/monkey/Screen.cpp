@@ -1,5 +1,6 @@
 #include "tests/monkey/Screen.h"
 
+#include "platform/Runtime.h"
 #include "tests/TestSupport.h"
 
 #include <QApplication>
@@ -8,6 +9,14 @@
 using namespace test;
 
 namespace monkey {
+
+BoxKind delayBox(const QString &delay)
+{
+    // By vb::Int32Reading::Status: Number, NotANumber, AboveRange, BelowRange.
+    static constexpr BoxKind boxes[] = {BoxKinds, DelayNotANumber, DelayAboveRange,
+                                        DelayBelowRange};
+    return boxes[vb::ToInt32(delay).status];
+}
 
 vb::FormWindow *visible(const char *name)
 {

@@ -27,11 +27,25 @@ inline const QString easterEgg = QStringLiteral("Razo Rules");
 
 // The message boxes the program shows; any other one (a run-time error report) is a fault.
 // A paste that did not fit in a box is told with the number of characters left out.
-enum BoxKind { MustBeZeroOrMore, EasterEggAnswer, DelayNotANumber, TextLeftOut, BoxKinds };
-inline const QString boxTexts[BoxKinds] = {QStringLiteral("Must be 0 or more"),
-                                           QStringLiteral("Yaaaaa hooooooo, yup, he does!!!"),
-                                           QStringLiteral("Delay must be a number of seconds"),
-                                           QStringLiteral(" did not fit")}; // a part of its text
+enum BoxKind {
+    MustBeZeroOrMore,
+    EasterEggAnswer,
+    DelayNotANumber,
+    DelayAboveRange,
+    DelayBelowRange,
+    TextLeftOut,
+    BoxKinds
+};
+inline const QString boxTexts[BoxKinds] = {
+    QStringLiteral("Must be 0 or more"),
+    QStringLiteral("Yaaaaa hooooooo, yup, he does!!!"),
+    QStringLiteral("Delay must be a number of seconds"),
+    QStringLiteral("Delay must be at most 2147483647 seconds"),
+    QStringLiteral("Delay must be at least -2147483648 seconds"),
+    QStringLiteral(" did not fit")}; // a part of its text
+
+// The box that Send with this delay brings, or BoxKinds for a delay that is waited for.
+BoxKind delayBox(const QString &delay);
 
 // The windows' texts that the user can change.
 struct SetupTexts
