@@ -7,9 +7,10 @@
 #  - idle: processor time over 10 s with the setup window open and its clock ticking;
 #  - waiting: processor time during a 10-second wait (Send with delay 10);
 #  - punctuality: how late the incoming fax is mapped after the wait's deadline;
-#  - a line of a million characters pasted into the message box and into the sender box:
-#    processor time while the box has the focus, and how long a typed character takes
-#    to be drawn.
+#  - a line as long as a box holds pasted into the message box and into the sender box,
+#    but for the characters then typed: processor time while the box has the focus, and
+#    how long each typed character takes to be drawn (the last one fills the box to its
+#    32,767 characters).
 # Every figure is the median of several runs; start-up runs alternate between the two
 # programs, after one warm-up run of each, so that both see the same machine.
 #
@@ -208,10 +209,10 @@ finish()
 }
 
 # ---------------------------------------------------------------------------------------
-# A line of a million characters
+# A line as long as a box holds
 
-LONG_LINE_CHARS=1000000
 LONG_KEYS=10
+LONG_LINE_CHARS=$((32767 - LONG_KEYS))
 # The boxes in the setup window's pixels (x y width height), and Tab presses from the
 # sender box to them.
 MESSAGE_BOX="16 120 265 97"
@@ -392,9 +393,10 @@ printf '| Punctuality: fax mapped after the wait'"'"'s deadline (median of %s; r
 for box in message sender; do
     idle_var=li_$box idle_hi_var=li_${box}_hi keys_var=lk_$box keys_hi_var=lk_${box}_hi
     label=$([ "$box" = message ] && echo "the message box" || echo "the sender box (one line)")
-    printf '| A line of %s characters in %s, focused: processor time while idle (median of %s runs of %s s; highest) | %s %% of one core (%s %%) | | | < 1 %% of one core | %s |\n' \
+    printf '| A line of %s characters in %s, focused: processor time while idle (median of %s runs of %s s; highest) | %s %% of one core (%s %%) | | | < 2 %% of one core | %s |\n' \
         "$LONG_LINE_CHARS" "$label" "$LONG_RUNS" "$IDLE_SECONDS" "${!idle_var}" "${!idle_hi_var}" \
-        "$(verdict "${!idle_var}" '<' 1)"
-    printf '| The same: a typed character drawn after (median of %s keys; slowest) | %s ms (%s ms) | | | < 100 ms each | %s |\n' \
-        "$((LONG_RUNS * LONG_KEYS))" "${!keys_var}" "${!keys_hi_var}" "$(verdict "${!keys_hi_var}" '<' 100)"
+        "$(verdict "${!idle_var}" '<' 2)"
+    printf '| The same: a typed character drawn after, up to the limit of %s (median of %s keys; slowest) | %s ms (%s ms) | | | median < 50 ms, slowest < 100 ms | %s |\n' \
+        "$((LONG_LINE_CHARS + LONG_KEYS))" "$((LONG_RUNS * LONG_KEYS))" "${!keys_var}" "${!keys_hi_var}" \
+        "$(if e2e_cmp "${!keys_var}" '<' 50 && e2e_cmp "${!keys_hi_var}" '<' 100; then echo yes; else echo "**no**"; fi)"
 done
