@@ -400,3 +400,4 @@ for box in message sender; do
         "$((LONG_LINE_CHARS + LONG_KEYS))" "$((LONG_RUNS * LONG_KEYS))" "${!keys_var}" "${!keys_hi_var}" \
         "$(if e2e_cmp "${!keys_var}" '<' 50 && e2e_cmp "${!keys_hi_var}" '<' 100; then echo yes; else echo "**no**"; fi)"
 done
+e2e_say "the table of record is kept in docs/benchmark.md: paste this one there, under 'Latest run'"
