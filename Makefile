@@ -44,9 +44,9 @@ screenshots: build
 	QT_QPA_PLATFORM=offscreen ./$(BUILD)/tools/screenshots/quoriam_screenshots $(BUILD)/screenshots
 	QT_QPA_PLATFORM=offscreen QT_SCALE_FACTOR=2 ./$(BUILD)/tools/screenshots/quoriam_screenshots $(BUILD)/screenshots/2x
 
-# Measurements on a real X server (Xvfb), printed as one Markdown table (the one of record
-# is kept in docs/benchmark.md): start-up and
-# memory against a plain Qt program (bench/baseline), idle cost, the wait, punctuality.
+# Measurements on a real X server (Xvfb), printed as one Markdown table: start-up and
+# memory against a plain Qt program (bench/baseline), idle cost, the wait, punctuality,
+# long texts. The table of record is kept in docs/benchmark.md.
 bench: test-deps
 	cmake -S . -B $(BUILD)-release -DCMAKE_BUILD_TYPE=Release
 	cmake --build $(BUILD)-release -j $(JOBS) --target quoriam
