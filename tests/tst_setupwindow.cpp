@@ -205,6 +205,7 @@ void TstSetupWindow::delayCheck()
     QVERIFY(seen.staysOnTop);
     QVERIFY(!seen.offersMinimise);
     QVERIFY(seen.width >= vb::titleBarWidth(seen.title)); // the title is not cut
+    QCOMPARE(seen.owner, &setup());
 }
 
 void TstSetupWindow::messageBoxClosesByKeyboard_data()
