@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # The zip for Windows users: quoriam.exe with the read-me and every licence, no DLL, and
-# an exe that imports only Windows' own DLLs and carries its icon and version.
+# an exe that imports only Windows' own DLLs and carries its icon, version and manifest.
 # Usage: zip.sh ZIP VERSION OBJDUMP
 set -u
 ZIP=${1:?usage: zip.sh ZIP VERSION OBJDUMP}
@@ -56,3 +56,23 @@ grep -q "Entry: ID: 0x00000e" "$tmp/headers" || fail "quoriam.exe has no icon"
 grep -q "Entry: ID: 0x000010" "$tmp/headers" || fail "quoriam.exe has no version information"
 strings -el "$exe" | grep -qx "$VERSION.0" || fail "quoriam.exe's version information does not say $VERSION.0"
 ok "quoriam.exe carries its icon and version $VERSION.0"
+
+# The manifest: the one resource of type 24 (0x18), id 1, and it is quoriam.manifest, byte
+# for byte (a default manifest of the toolchain would have replaced or doubled it).
+leaves=$(awk '/^[0-9a-f]+   Entry: / { manifest = /ID: 0x000018,/ } manifest && /Leaf:/' "$tmp/headers")
+[ "$(echo "$leaves" | grep -c Leaf)" -eq 1 ] || fail "quoriam.exe has not exactly one manifest: '$leaves'"
+awk '/^[0-9a-f]+   Entry: / { m = /ID: 0x000018,/ } m && /^[0-9a-f]+     Entry: /' "$tmp/headers" |
+    grep -q "ID: 0x000001," || fail "quoriam.exe's manifest is not resource 1"
+read -r rva size <<<"$(echo "$leaves" | sed -n 's/.*Addr: 0x\([0-9a-f]*\), Size: 0x\([0-9a-f]*\).*/\1 \2/p')"
+base=$(sed -n 's/^ImageBase[[:space:]]*//p' "$tmp/headers")
+start=$((0x$base + 0x$rva))
+"$OBJDUMP" -s -j .rsrc --start-address=$start --stop-address=$((start + 0x$size)) "$exe" |
+    awk '/^ [0-9a-f]+ / { for (i = 2; i <= 5 && $i ~ /^[0-9a-f]+$/; i++) printf "%s", $i }' |
+    sed 's/../\\x&/g' | xargs -0 printf '%b' | head -c $((0x$size)) >"$tmp/manifest"
+cmp -s "$tmp/manifest" "$(dirname "$0")/../../packaging/windows/quoriam.manifest" ||
+    fail "quoriam.exe's manifest is not packaging/windows/quoriam.manifest: $(head -c 200 "$tmp/manifest")"
+for want in 'level="asInvoker"' '{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}' '>PerMonitorV2<'; do
+    grep -qF "$want" "$tmp/manifest" || fail "quoriam.exe's manifest lacks $want"
+done
+ok "quoriam.exe carries its manifest (resource 24/1): asInvoker, Windows 10/11, per-monitor DPI v2"
+
