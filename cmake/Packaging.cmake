@@ -12,6 +12,9 @@ include(GNUInstallDirs)
 set(QUORIAM_DESKTOP_ID "io.github.quoriam.Quoriam")
 set(QUORIAM_PACKAGING_DIR "${PROJECT_SOURCE_DIR}/packaging")
 
+# The source archive of the tree the build is made from (the Windows zip carries it).
+include("${CMAKE_CURRENT_LIST_DIR}/SourceArchive.cmake")
+
 # Windows: the icon Explorer shows, the version information and the application manifest
 # of quoriam.exe, and a zip instead of the Debian package (cmake/WindowsPackage.cmake).
 if(WIN32)
