@@ -6,7 +6,8 @@
 #  1. The main window: its title, centred, on top, its menu bar and its banner.
 #  2. File > About: the About window, on top.
 #  3. Incoming Fax > New: the setup window, on top; the main window hides.
-#  4. Emptying the delay box: "Must be 0 or more", and the box holds 0 again.
+#  4. Emptying the delay box: "Must be 0 or more", which stays above the setup window
+#     when that is clicked; the box holds 0 again.
 #  5. Send with a delay of 2, then another program takes the focus: the incoming fax 1.5
 #     to 2.5 s later, in front of it and active, not on top; closing it ends the program
 #     with status 0.
@@ -128,6 +129,17 @@ stacked_above()
             '$0 == a { ia = NR } $0 == b { ib = NR } END { exit !(ia > ib && ib > 0) }'
 }
 
+# wm_sync: returns once the window manager has handled every event that came before:
+# it answers a new title of the other program's window with _NET_WM_VISIBLE_NAME.
+WM_SYNCS=0
+wm_sync()
+{
+    WM_SYNCS=$((WM_SYNCS + 1))
+    e2e_x xdotool set_window --name "other $WM_SYNCS" "$OTHER" || e2e_fail "xdotool cannot rename a window"
+    e2e_wait_until 5 "the window manager answers" eval \
+        'e2e_x xprop -id "$OTHER" _NET_WM_VISIBLE_NAME | grep -q "\"other $WM_SYNCS\""'
+}
+
 # ---------------------------------------------------------------------------------------
 
 e2e_start_display
@@ -196,6 +208,12 @@ e2e_wait_until 5 "the message box has the focus" e2e_is_active "$BOX"
 e2e_key ctrl+c
 e2e_wait_until 5 "the message box's text reaches the clipboard" eval 'e2e_clipboard | grep -qx "Must be 0 or more"'
 e2e_ok "emptying the delay box shows '$BOX_TITLE': Must be 0 or more"
+# Both windows stay on top: only the box's owner keeps it above the window clicked.
+e2e_x xdotool mousemove --window "$SETUP" 40 40 click 1 || e2e_fail "xdotool cannot click"
+wm_sync
+stacked_above "$BOX" "$SETUP" || e2e_fail "a click on the setup window put it above the message box"
+e2e_ok "a click on the setup window leaves the message box above it"
+e2e_focus "$BOX"
 e2e_key Return
 e2e_wait_until 5 "Return dismisses the message box" e2e_no_viewable_title "$BOX_TITLE"
 e2e_focus "$SETUP"
