@@ -12,10 +12,16 @@ include(GNUInstallDirs)
 set(QUORIAM_DESKTOP_ID "io.github.quoriam.Quoriam")
 set(QUORIAM_PACKAGING_DIR "${PROJECT_SOURCE_DIR}/packaging")
 
-# Windows: the icon Explorer shows and the version information of quoriam.exe, and a
-# zip instead of the Debian package (cmake/WindowsPackage.cmake).
+# The source archive of the tree the build is made from (the Windows zip carries it).
+include("${CMAKE_CURRENT_LIST_DIR}/SourceArchive.cmake")
+
+# Windows: the icon Explorer shows, the version information and the application manifest
+# of quoriam.exe, and a zip instead of the Debian package (cmake/WindowsPackage.cmake).
 if(WIN32)
     target_sources(quoriam PRIVATE "${QUORIAM_PACKAGING_DIR}/windows/quoriam.rc")
+    # Files the resource script names, which the compiler's dependency scan does not see.
+    set_source_files_properties("${QUORIAM_PACKAGING_DIR}/windows/quoriam.rc" PROPERTIES
+        OBJECT_DEPENDS "${QUORIAM_PACKAGING_DIR}/windows/quoriam.manifest;${PROJECT_SOURCE_DIR}/resources/quoriam.ico")
     include("${CMAKE_CURRENT_LIST_DIR}/WindowsPackage.cmake")
 endif()
 

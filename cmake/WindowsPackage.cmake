@@ -3,6 +3,8 @@
 #   Quoriam-<version>-win64/
 #       quoriam.exe          static: it needs nothing but Windows' own DLLs
 #       README.txt           what it is, how to run it, how to rebuild it
+#       quoriam-<version>-source.tar.gz
+#                            the source it was built from (SourceArchive.cmake)
 #       LICENSE.txt          Quoriam's licence
 #       licenses/fonts/      the licences of the fonts compiled into the program
 #       licenses/qt/         Qt's licence and the copyright record of its source
@@ -57,6 +59,9 @@ configure_file("${QUORIAM_PACKAGING_DIR}/windows/README.txt.in"
                "${PROJECT_BINARY_DIR}/packaging/README.txt" @ONLY NEWLINE_STYLE CRLF)
 install(FILES "${PROJECT_BINARY_DIR}/packaging/README.txt" DESTINATION .)
 install(FILES "${PROJECT_SOURCE_DIR}/LICENSE" DESTINATION . RENAME LICENSE.txt)
+if(QUORIAM_SOURCE_ARCHIVE)
+    install(FILES "${QUORIAM_SOURCE_ARCHIVE}" DESTINATION .)
+endif()
 file(GLOB QUORIAM_FONT_LICENSES "${PROJECT_SOURCE_DIR}/resources/fonts/*-OFL.txt")
 install(FILES ${QUORIAM_FONT_LICENSES} DESTINATION licenses/fonts)
 

@@ -2,12 +2,14 @@
 
 #include "platform/Resources.h"
 #include "platform/Runtime.h"
+#include "platform/WindowSet.h"
 
 #include <QEvent>
 #include <QFontDatabase>
 #include <QFontMetrics>
 #include <QGridLayout>
 #include <QMessageBox>
+#include <QPointer>
 #include <QSpacerItem>
 #include <QTimer>
 
@@ -39,7 +41,12 @@ protected:
 
 } // namespace
 
-void showMessageBox(const QString &prompt, int style, const QString &title)
+QWidget *handlerWindow()
+{
+    return WindowSet::instance().handlerWindow();
+}
+
+void showMessageBox(const QString &prompt, int style, const QString &title, QWidget *owner)
 {
     QMessageBox::Icon icon = QMessageBox::NoIcon;
     switch (style & 0x70) {
@@ -58,22 +65,25 @@ void showMessageBox(const QString &prompt, int style, const QString &title)
     default:
         break;
     }
-    ModalBox box(icon, title, prompt, QMessageBox::Ok);
-    box.setTextFormat(Qt::PlainText);
-    box.setWindowIcon(programIcon());
+    // On the heap: a child of its owner, the box goes with the owner should that go first.
+    const QPointer<ModalBox> box = new ModalBox(icon, title, prompt, QMessageBox::Ok,
+                                                owner && owner->isVisible() ? owner : nullptr);
+    box->setTextFormat(Qt::PlainText);
+    box->setWindowIcon(programIcon());
     // Modality first: set after the stay-on-top hint, it would drop that hint. A modal
     // box offers no minimise: minimised, it would leave the program looking frozen.
-    box.setWindowModality(Qt::ApplicationModal);
+    box->setWindowModality(Qt::ApplicationModal);
     Qt::WindowFlags flags = Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                             Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
     if (style & vbSystemModal)
         flags |= Qt::WindowStaysOnTopHint;
-    box.setWindowFlags(flags);
+    box->setWindowFlags(flags);
     // At least as wide as its title in the title bar, beside the title bar's buttons.
-    auto *layout = static_cast<QGridLayout *>(box.layout());
+    auto *layout = static_cast<QGridLayout *>(box->layout());
     layout->addItem(new QSpacerItem(titleBarWidth(title), 0), layout->rowCount(), 0, 1,
                     layout->columnCount());
-    box.exec();
+    box->exec();
+    delete box.data();
 }
 
 int titleBarWidth(const QString &title)

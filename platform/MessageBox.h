@@ -2,12 +2,19 @@
 
 #include <QString>
 
+class QWidget;
+
 namespace vb {
 
+// The window whose handler is running, if any: by default the owner of a message box.
+QWidget *handlerWindow();
+
 // A message box with one OK button and the icon the style asks for, modal to the whole
-// program and, with the system-modal bit, above every window. Returns when the user
-// closes it.
-void showMessageBox(const QString &prompt, int style, const QString &title);
+// program and, with the system-modal bit, above every window. Owned by `owner` while that
+// window is shown (an owned window never goes behind its owner), by no window otherwise.
+// Returns when the user closes it.
+void showMessageBox(const QString &prompt, int style, const QString &title,
+                    QWidget *owner = handlerWindow());
 
 // The width a window needs for its title in the title bar, with room for the bar's buttons.
 int titleBarWidth(const QString &title);

@@ -6,6 +6,10 @@
 
 #include <QApplication>
 
+#ifdef Q_OS_WIN
+#include <QtGui/private/qguiapplication_p.h>
+#endif
+
 namespace vb {
 
 bool initialisePlatform()
@@ -15,6 +19,15 @@ bool initialisePlatform()
     QApplication::setWindowIcon(programIcon());
     // Windows hide and show again during the program's life; only End ends it.
     QApplication::setQuitOnLastWindowClosed(false);
+#ifdef Q_OS_WIN
+    // Windows lets a program that is not in the foreground only flash its taskbar button
+    // when it activates a window, and the fax arrives while the user works in another
+    // program. Qt's switch brings it to the front and gives it the focus all the same; it
+    // stays an ordinary window, which others can cover again.
+    using QNativeInterface::Private::QWindowsApplication;
+    if (auto *windows = qApp->nativeInterface<QWindowsApplication>())
+        windows->setWindowActivationBehavior(QWindowsApplication::AlwaysActivateWindow);
+#endif
     return fontsLoaded;
 }
 

@@ -35,8 +35,8 @@ qsizetype cutToFit(QString &text, qsizetype room)
     return leftOut;
 }
 
-// Tells the user that part of a paste or drop did not fit.
-void tellLeftOut(qsizetype leftOut)
+// Tells the user that part of a paste or drop into `box` did not fit.
+void tellLeftOut(QWidget *box, qsizetype leftOut)
 {
     const QString prompt =
         (leftOut == 1 ? QStringLiteral("1 character did not fit and was left out")
@@ -44,7 +44,8 @@ void tellLeftOut(qsizetype leftOut)
                             .arg(QLocale().toString(leftOut))) +
         QStringLiteral(": a box holds at most %1 characters.")
             .arg(QLocale().toString(TextBox::capacity));
-    showMessageBox(prompt, vbSystemModal + vbExclamation + vbOKOnly, QStringLiteral("Quoriam"));
+    showMessageBox(prompt, vbSystemModal + vbExclamation + vbOKOnly, QStringLiteral("Quoriam"),
+                   box->window());
 }
 
 // How many characters a key types into the message box, as Qt's editors decide it: Enter
@@ -155,7 +156,7 @@ void LineBox::putInWhatFits()
         const qsizetype leftOut = cutToFit(value, capacity);
         setText(value);
         if (leftOut)
-            tellLeftOut(leftOut);
+            tellLeftOut(this, leftOut);
         return;
     }
     // What came in is where the refused text differs from the text as it is again.
@@ -178,7 +179,7 @@ void LineBox::putInWhatFits()
     setSelection(static_cast<int>(start), static_cast<int>(now.size() - start - end));
     insert(incoming);
     if (leftOut)
-        tellLeftOut(leftOut);
+        tellLeftOut(this, leftOut);
 }
 
 // ---------------------------------------------------------------------------------------
@@ -233,7 +234,7 @@ void MultiLineBox::inputMethodEvent(QInputMethodEvent *event)
     fitted.setCommitString(commit, event->replacementStart(), event->replacementLength());
     QPlainTextEdit::inputMethodEvent(&fitted);
     if (leftOut)
-        tellLeftOut(leftOut);
+        tellLeftOut(this, leftOut);
 }
 
 void MultiLineBox::insertFromMimeData(const QMimeData *source)
@@ -248,7 +249,7 @@ void MultiLineBox::insertFromMimeData(const QMimeData *source)
     if (dropping_)
         leftOutOfDrop_ = leftOut; // said once the drop's edit is complete
     else if (leftOut)
-        tellLeftOut(leftOut);
+        tellLeftOut(this, leftOut);
 }
 
 void MultiLineBox::dropEvent(QDropEvent *event)
@@ -257,7 +258,7 @@ void MultiLineBox::dropEvent(QDropEvent *event)
     QPlainTextEdit::dropEvent(event);
     dropping_ = false;
     if (const qsizetype leftOut = std::exchange(leftOutOfDrop_, 0))
-        tellLeftOut(leftOut);
+        tellLeftOut(this, leftOut);
 }
 
 QMimeData *MultiLineBox::createMimeDataFromSelection() const

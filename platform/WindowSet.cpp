@@ -71,6 +71,8 @@ void WindowSet::raise(FormWindow &window, std::string_view control, std::string_
     const Handler *handler = window.handler(name);
     if (!handler)
         return;
+    const QPointer<FormWindow> outer = handlerWindow_;
+    handlerWindow_ = &window;
     try {
         handler->run();
     } catch (const EndOfProgram &) {
@@ -80,6 +82,12 @@ void WindowSet::raise(FormWindow &window, std::string_view control, std::string_
         reportError(Error::InternalError,
                     QStringLiteral("Internal error: %1").arg(QString::fromUtf8(error.what())));
     }
+    handlerWindow_ = outer;
+}
+
+QWidget *WindowSet::handlerWindow() const
+{
+    return handlerWindow_.data();
 }
 
 void WindowSet::unload(FormWindow &window)

@@ -17,6 +17,7 @@
 #include <vector>
 
 class QEventLoop;
+class QWidget;
 
 namespace vb {
 
@@ -51,6 +52,10 @@ public:
     // Runs the handler `<control>_<event>` of a window, if it has one, catching what
     // escapes it: the end of the program, or an error for the error report.
     void raise(FormWindow &window, std::string_view control, std::string_view event);
+    // The window whose handler is running (the innermost, when one handler's message box
+    // lets another run), or nullptr between handlers: the message boxes and error report
+    // that the handler raises belong to it.
+    QWidget *handlerWindow() const;
 
     // Called when the user closed a window that has no Unload handler ending the program.
     void unload(FormWindow &window);
@@ -77,6 +82,7 @@ private:
     Project project_{};
     std::map<std::string, QPointer<FormWindow>, std::less<>> instances_;
     std::vector<QEventLoop *> loops_;
+    QPointer<FormWindow> handlerWindow_;
     bool running_ = false;
     bool ended_ = false;
     bool reporting_ = false;

@@ -50,6 +50,7 @@ struct SeenBox
     bool staysOnTop;
     bool offersMinimise;
     int width;
+    const QWidget *owner;
 };
 
 // Watches for modal message boxes while alive: records each one and closes it with
@@ -84,7 +85,7 @@ private:
                              box->windowFlags().testFlag(Qt::WindowStaysOnTopHint),
                              !box->windowFlags().testFlag(Qt::CustomizeWindowHint) ||
                                  box->windowFlags().testFlag(Qt::WindowMinimizeButtonHint),
-                             box->width()});
+                             box->width(), box->parentWidget()});
             if (whileOpen)
                 whileOpen();
             if (!box)

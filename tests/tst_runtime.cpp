@@ -119,6 +119,7 @@ private slots:
     void quitRequestDuringWait();
     void endFromMenuAndClose_data();
     void endFromMenuAndClose();
+    void errorReport_data();
     void errorReport();
     void platformChoice_data();
     void platformChoice();
@@ -578,11 +579,20 @@ void TstRuntime::endFromMenuAndClose()
         QVERIFY2(!widget->isVisible(), qPrintable(widget->objectName()));
 }
 
+void TstRuntime::errorReport_data()
+{
+    QTest::addColumn<bool>("shown");
+    QTest::newRow("from a shown window") << true;
+    QTest::newRow("from a hidden window") << false;
+}
+
 void TstRuntime::errorReport()
 {
+    QFETCH(bool, shown);
     runtime().setProject(probeProject);
     vb::FormWindow &probe = runtime().window("Probe");
-    probe.showForm();
+    if (shown)
+        probe.showForm();
     afterEnd = 0;
     BoxWatcher watcher;
     runtime().raise(probe, "Fail", "Click");
@@ -594,6 +604,8 @@ void TstRuntime::errorReport()
     QCOMPARE(box.icon, QMessageBox::Critical);
     QCOMPARE(box.buttons, 1);
     QVERIFY(box.staysOnTop && box.applicationModal && !box.offersMinimise);
+    QCOMPARE(box.owner, shown ? &probe : nullptr); // an owner it cannot go behind
+    QCOMPARE(runtime().handlerWindow(), nullptr);
     QVERIFY(runtime().ended());
     QCOMPARE(runtime().exitStatus(), 1);
     QCOMPARE(afterEnd, 0);

@@ -228,6 +228,7 @@ void TstSetupWindow::delayCheck()
     titleFont.setBold(true);
     titleFont.setPointSize(11);
     QVERIFY(seen.width >= QFontMetrics(titleFont).horizontalAdvance(seen.title) + 4 * 24);
+    QCOMPARE(seen.owner, &setup());
 }
 
 void TstSetupWindow::messageBoxClosesByKeyboard_data()

@@ -114,6 +114,7 @@ void TstTextBoxes::pastePastTheLimit()
                  .arg(QLocale().toString(capacity)));
     QCOMPARE(watcher.boxes[0].title, QStringLiteral("Quoriam"));
     QCOMPARE(watcher.boxes[0].buttons, 1);
+    QCOMPARE(watcher.boxes[0].owner, &setup());
     // The paste is one step to undo, and nothing else is lost.
     keys(name, QKeySequence::Undo);
     QCOMPARE(text(name), before);

@@ -6,9 +6,11 @@
 #  1. The main window: its title, centred, on top, its menu bar and its banner.
 #  2. File > About: the About window, on top.
 #  3. Incoming Fax > New: the setup window, on top; the main window hides.
-#  4. Emptying the delay box: "Must be 0 or more", and the box holds 0 again.
-#  5. Send with a delay of 2: the incoming fax 1.5 to 2.5 s later, not on top; closing it
-#     ends the program with status 0.
+#  4. Emptying the delay box: "Must be 0 or more", which stays above the setup window
+#     when that is clicked; the box holds 0 again.
+#  5. Send with a delay of 2, then another program takes the focus: the incoming fax 1.5
+#     to 2.5 s later, in front of it and active, not on top; closing it ends the program
+#     with status 0.
 # Usage: e2e.sh PATH/TO/Quoriam-<version>-win64.zip
 # Wine names the X windows of a program after its executable (the harness finds the
 # drop-down menus by that name).
@@ -118,6 +120,26 @@ check_banner()
     e2e_ok "the banner fills the client area under the menu bar (45 points match banner.bmp)"
 }
 
+# stacked_above ID1 ID2: the first window is above the second in the window manager's
+# stacking order (_NET_CLIENT_LIST_STACKING, bottom to top).
+stacked_above()
+{
+    e2e_x xprop -root _NET_CLIENT_LIST_STACKING | sed 's/.*# //; s/, /\n/g' |
+        awk -v a="$(printf '0x%x' "$1")" -v b="$(printf '0x%x' "$2")" \
+            '$0 == a { ia = NR } $0 == b { ib = NR } END { exit !(ia > ib && ib > 0) }'
+}
+
+# wm_sync: returns once the window manager has handled every event that came before:
+# it answers a new title of the other program's window with _NET_WM_VISIBLE_NAME.
+WM_SYNCS=0
+wm_sync()
+{
+    WM_SYNCS=$((WM_SYNCS + 1))
+    e2e_x xdotool set_window --name "other $WM_SYNCS" "$OTHER" || e2e_fail "xdotool cannot rename a window"
+    e2e_wait_until 5 "the window manager answers" eval \
+        'e2e_x xprop -id "$OTHER" _NET_WM_VISIBLE_NAME | grep -q "\"other $WM_SYNCS\""'
+}
+
 # ---------------------------------------------------------------------------------------
 
 e2e_start_display
@@ -129,6 +151,12 @@ EXE=$(find "$E2E_TMP/unpacked" -maxdepth 2 -name quoriam.exe)
 [ -n "$EXE" ] || e2e_fail "no quoriam.exe in $ZIP"
 [ -z "$(find "$E2E_TMP/unpacked" -iname '*.dll')" ] || e2e_fail "the zip holds DLLs: it should need none"
 e2e_ok "$(basename "$ZIP") unpacked: quoriam.exe and no DLL"
+
+# Another program, an X client of its own, to take the focus while the fax is on its way.
+xlogo >/dev/null 2>&1 &
+OTHER_PID=$!
+e2e_wait_window xlogo 10
+OTHER=$E2E_WIN
 
 # --- 1. The main window ----------------------------------------------------------------
 e2e_x xdotool mousemove 0 0 || e2e_fail "xdotool cannot move the pointer"
@@ -180,6 +208,12 @@ e2e_wait_until 5 "the message box has the focus" e2e_is_active "$BOX"
 e2e_key ctrl+c
 e2e_wait_until 5 "the message box's text reaches the clipboard" eval 'e2e_clipboard | grep -qx "Must be 0 or more"'
 e2e_ok "emptying the delay box shows '$BOX_TITLE': Must be 0 or more"
+# Both windows stay on top: only the box's owner keeps it above the window clicked.
+e2e_x xdotool mousemove --window "$SETUP" 40 40 click 1 || e2e_fail "xdotool cannot click"
+wm_sync
+stacked_above "$BOX" "$SETUP" || e2e_fail "a click on the setup window put it above the message box"
+e2e_ok "a click on the setup window leaves the message box above it"
+e2e_focus "$BOX"
 e2e_key Return
 e2e_wait_until 5 "Return dismisses the message box" e2e_no_viewable_title "$BOX_TITLE"
 e2e_focus "$SETUP"
@@ -194,9 +228,11 @@ e2e_x xdotool key --delay 0 space || e2e_fail "xdotool key space failed"
 t_after=$(e2e_now)
 e2e_say "Tab to Send, Space"
 e2e_wait_until 1 "the setup window hides at once" e2e_not_viewable "$SETUP"
-
+e2e_focus "$OTHER"
 # The fax was still absent at last_absent and shown at t_seen.
-last_absent=$t_after
+last_absent=$(e2e_now)
+e2e_no_viewable_title "$FAX_TITLE" || e2e_fail "the fax came before the other program had the focus"
+e2e_ok "the other program has the focus while the fax is on its way"
 until FAX=$(e2e_find_viewable "$FAX_TITLE"); do
     last_absent=$(e2e_now)
     e2e_app_alive || e2e_fail "the program ended while waiting to show the fax"
@@ -204,7 +240,11 @@ until FAX=$(e2e_find_viewable "$FAX_TITLE"); do
 done
 t_seen=$(e2e_now)
 e2e_check_arrival "$t_before" "$t_after" "$last_absent" "$t_seen" "$LATE_ALLOWANCE"
+e2e_wait_until 5 "the fax takes the focus from the other program" e2e_is_active "$FAX"
+stacked_above "$FAX" "$OTHER" || e2e_fail "the fax is behind the other program"
+e2e_ok "the fax comes up in front of the other program, with the focus"
 e2e_check_not_above "$FAX" "incoming fax"
+kill "$OTHER_PID"
 
 e2e_close "$FAX"
 e2e_say "closing the incoming fax"
