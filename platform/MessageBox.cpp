@@ -39,6 +39,19 @@ protected:
     }
 };
 
+// The width a window needs for its title in the title bar, with room for the bar's buttons.
+int titleBarWidth(const QString &title)
+{
+    // Window managers draw titles in a bold face of about 11 points at most, beside up
+    // to four buttons as wide as the bar is high, and margins.
+    QFont font = QFontDatabase::systemFont(QFontDatabase::TitleFont);
+    font.setBold(true);
+    font.setPointSizeF(std::max<qreal>(font.pointSizeF(), 11));
+    const QFontMetrics metrics(font);
+    const int barHeight = metrics.height() + 10;
+    return metrics.horizontalAdvance(title) + 4 * barHeight;
+}
+
 } // namespace
 
 QWidget *handlerWindow()
@@ -84,18 +97,6 @@ void showMessageBox(const QString &prompt, int style, const QString &title, QWid
                     layout->columnCount());
     box->exec();
     delete box.data();
-}
-
-int titleBarWidth(const QString &title)
-{
-    // Window managers draw titles in a bold face of about 11 points at most, beside up
-    // to four buttons as wide as the bar is high, and margins.
-    QFont font = QFontDatabase::systemFont(QFontDatabase::TitleFont);
-    font.setBold(true);
-    font.setPointSizeF(std::max<qreal>(font.pointSizeF(), 11));
-    const QFontMetrics metrics(font);
-    const int barHeight = metrics.height() + 10;
-    return metrics.horizontalAdvance(title) + 4 * barHeight;
 }
 
 } // namespace vb

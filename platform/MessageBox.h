@@ -16,7 +16,4 @@ QWidget *handlerWindow();
 void showMessageBox(const QString &prompt, int style, const QString &title,
                     QWidget *owner = handlerWindow());
 
-// The width a window needs for its title in the title bar, with room for the bar's buttons.
-int titleBarWidth(const QString &title);
-
 } // namespace vb
