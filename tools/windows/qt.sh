@@ -55,8 +55,11 @@ configure_options=(
 )
 
 compiler_version=$(x86_64-w64-mingw32-g++-posix -dumpfullversion)
+# The last line names what the install holds besides Qt, so that an install of an older
+# layout is built again rather than used without it.
 hash=$({
     printf '%s\n' "$qt_version" "$compiler_version" "${configure_options[@]}"
+    printf '%s\n' "layout: source archive, SOURCE_DATE_EPOCH"
     cat "$toolchain"
 } | sha256sum | cut -c1-12)
 
@@ -139,6 +142,12 @@ src=$(find "$work" -maxdepth 1 -type d -name "qt6-base-*" | head -n 1)
 [ -n "$src" ] && [ -x "$src/configure" ] || die "the source package did not unpack"
 step_done "fetch"
 
+# The time of Debian's last changelog entry stands for every time the build would record
+# (rcc's file times in Qt's own resources among them), so that the same source gives the
+# same libraries.
+SOURCE_DATE_EPOCH=$(cd "$src" && dpkg-parsechangelog -STimestamp)
+export SOURCE_DATE_EPOCH
+
 # --- Configure, build, install ------------------------------------------------------------
 jobs=${QUORIAM_QT_JOBS:-$(nproc)}
 [ "$jobs" -le 2 ] || jobs=2
@@ -153,6 +162,17 @@ say "building with $jobs jobs (this takes a while)"
 nice cmake --build "$work/build" --parallel "$jobs" >&2
 step_done "build"
 cmake --install "$work/build" --prefix "$staging" >&2
+# The exact source this Qt was built from, as the source package unpacked it with
+# Debian's patches applied, with the configure line and the toolchain file: what a
+# program linked statically with it passes on (its LGPL), tools/windows/build.sh puts
+# it beside the zip.
+configure_line="configure -prefix <prefix> ${configure_options[*]} -qt-host-path /usr -- -G Ninja -DCMAKE_TOOLCHAIN_FILE=<this folder>/mingw-w64-x86_64.cmake -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake"
+cp "$toolchain" "$src/mingw-w64-x86_64.cmake"
+sed -e "s|@QT_VERSION@|$qt_version|g" -e "s|@CONFIGURE@|$configure_line|" \
+    "$here/qt-source-readme.txt" | sed 's/$/\r/' >"$src/HOW-QUORIAM-BUILT-THIS.txt"
+mkdir -p "$staging/source"
+tar -C "$work" --sort=name --mtime="@$SOURCE_DATE_EPOCH" --owner=0 --group=0 --numeric-owner \
+    -cf - "$(basename "$src")" | xz -T1 -6 >"$staging/source/qt6-base-source.tar.xz"
 # What a program linked with this Qt ships: Qt's licence (the LGPL 3 with the GPL 3 it
 # extends), Debian's record of every copyright and licence in the source, and where the
 # source came from and how it was configured, so that anyone can build it again.
