@@ -4,7 +4,7 @@ BUILD ?= build
 BUILD_TYPE ?= RelWithDebInfo
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
-.PHONY: all deps test-deps configure build run test test-sanitize fuzz screenshots docs-screenshots bench artwork clean windows test-windows
+.PHONY: all deps test-deps configure build run test test-sanitize fuzz screenshots docs-screenshots bench artwork clean windows test-windows translations
 
 all: build
 
@@ -60,6 +60,11 @@ docs-screenshots: screenshots
 
 artwork: deps configure
 	cmake --build $(BUILD) --target artwork
+
+# The translations (translations/*.ts) updated from the sources: new texts come in
+# unfinished, for a translator to finish; texts gone from the sources are dropped.
+translations: deps
+	bash tools/translations/update.sh
 
 # A Debian package, $(BUILD)/quoriam_<version>_<arch>.deb (CPack). With dpkg-dev and file
 # installed (make test-deps) its dependencies come from dpkg-shlibdeps.

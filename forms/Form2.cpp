@@ -1,6 +1,7 @@
 // The incoming fax: the product name, four red headings and the four values that Send
 // copied into it. Closing it ends the program.
 #include "forms/Forms.h"
+#include "forms/Translatable.h"
 
 namespace vb {
 
@@ -16,7 +17,7 @@ constexpr ControlDescription controls[] = {
      .top = 600,
      .width = 3615,
      .height = 375,
-     .caption = "Incoming Fax",
+     .caption = TRANSLATABLE("Form2", "Incoming Fax"),
      .tabIndex = 9,
      .alignment = Center},
     {.name = "Line4", .kind = Kind::Line, .x1 = 120, .y1 = 1080, .x2 = 5880, .y2 = 1080},
@@ -46,7 +47,7 @@ constexpr ControlDescription controls[] = {
      .top = 4560,
      .width = 1935,
      .height = 375,
-     .caption = "Time Sent:",
+     .caption = TRANSLATABLE("Form2", "Time Sent:"),
      .tabIndex = 6,
      .foreColor = Red},
     {.name = "Line3", .kind = Kind::Line, .x1 = 120, .y1 = 4440, .x2 = 5880, .y2 = 4440},
@@ -56,7 +57,7 @@ constexpr ControlDescription controls[] = {
      .top = 2400,
      .width = 1455,
      .height = 375,
-     .caption = "Message:",
+     .caption = TRANSLATABLE("Form2", "Message:"),
      .tabIndex = 5,
      .foreColor = Red},
     {.name = "Label5",
@@ -74,7 +75,7 @@ constexpr ControlDescription controls[] = {
      .top = 1800,
      .width = 1095,
      .height = 375,
-     .caption = "Fax To:",
+     .caption = TRANSLATABLE("Form2", "Fax To:"),
      .tabIndex = 3,
      .foreColor = Red},
     {.name = "Label3",
@@ -100,7 +101,7 @@ constexpr ControlDescription controls[] = {
      .top = 1200,
      .width = 1455,
      .height = 375,
-     .caption = "Fax From:",
+     .caption = TRANSLATABLE("Form2", "Fax From:"),
      .tabIndex = 0,
      .foreColor = Red},
 };
@@ -108,7 +109,7 @@ constexpr ControlDescription controls[] = {
 // 34 spaces push the words to the right of the title bar.
 constexpr FormDescription description{
     .name = "Form2",
-    .caption = "                                  Incoming Fax",
+    .caption = "                                  " TRANSLATABLE("Form2", "Incoming Fax"),
     .clientWidth = 5985,
     .clientHeight = 5040,
     .font = &parkAvenue,

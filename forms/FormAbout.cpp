@@ -1,5 +1,6 @@
 // The About window: the program icon, the full product title and a note from its maker.
 #include "forms/Forms.h"
+#include "forms/Translatable.h"
 #include "modules/onTop.h"
 
 namespace vb {
@@ -24,8 +25,10 @@ constexpr ControlDescription controls[] = {
      .top = 1200,
      .width = 4335,
      .height = 1095,
-     .caption = "Quoriam sends a fax that never was.  Say who it is from, who it is for and "
-                "what it says, pick a delay, and watch it arrive.  Fool your friends kindly!",
+     .caption = TRANSLATABLE("FormAbout",
+                             "Quoriam sends a fax that never was.  Say who it is from, who it "
+                             "is for and what it says, pick a delay, and watch it arrive.  "
+                             "Fool your friends kindly!"),
      .tabIndex = 2,
      .alignment = Center,
      .backStyle = Transparent},
@@ -36,7 +39,7 @@ constexpr ControlDescription controls[] = {
      .top = 120,
      .width = 3735,
      .height = 855,
-     .caption = "Quoriam-The Only Fake Fax Creator Program",
+     .caption = TRANSLATABLE("FormAbout", "Quoriam-The Only Fake Fax Creator Program"),
      .tabIndex = 1,
      .alignment = Center,
      .font = &nachtmere},
@@ -44,7 +47,7 @@ constexpr ControlDescription controls[] = {
 
 constexpr FormDescription description{
     .name = "FormAbout",
-    .caption = "Quoriam About",
+    .caption = TRANSLATABLE("FormAbout", "Quoriam About"),
     .clientWidth = 4560,
     .clientHeight = 1860,
     .controls = controls,

@@ -1,8 +1,11 @@
 // The fax setup window: the user types sender, recipient, message and the time the fax
 // claims to have been sent, chooses a delay and sends. A clock ticks in the window.
 #include "forms/Forms.h"
+#include "forms/Translatable.h"
 #include "modules/Timing.h"
 #include "modules/onTop.h"
+
+#include <QCoreApplication>
 
 #include <limits>
 
@@ -21,7 +24,7 @@ constexpr ControlDescription controls[] = {
      .top = 2160,
      .width = 1095,
      .height = 495,
-     .caption = "Clear",
+     .caption = TRANSLATABLE("FormNew", "Clear"),
      .tabIndex = 17},
     {.name = "Text1",
      .kind = Kind::TextBox,
@@ -29,7 +32,7 @@ constexpr ControlDescription controls[] = {
      .top = 360,
      .width = 3135,
      .height = 390,
-     .caption = "Fake Person",
+     .caption = TRANSLATABLE("FormNew", "Fake Person"),
      .tabIndex = 0,
      .heading = "Label1"},
     {.name = "Frame1",
@@ -38,7 +41,7 @@ constexpr ControlDescription controls[] = {
      .top = 0,
      .width = 8415,
      .height = 3495,
-     .caption = "Fake Fax Setup",
+     .caption = TRANSLATABLE("FormNew", "Fake Fax Setup"),
      .tabIndex = 1},
     {.name = "Picture1",
      .kind = Kind::PictureBox,
@@ -57,7 +60,7 @@ constexpr ControlDescription controls[] = {
      .top = 2160,
      .width = 1095,
      .height = 495,
-     .caption = "Send",
+     .caption = TRANSLATABLE("FormNew", "Send"),
      .tabIndex = 15},
     {.name = "Text5",
      .kind = Kind::TextBox,
@@ -86,7 +89,7 @@ constexpr ControlDescription controls[] = {
      .top = 1800,
      .width = 3975,
      .height = 1455,
-     .caption = "Main Message",
+     .caption = TRANSLATABLE("FormNew", "Main Message"),
      .tabIndex = 6,
      .multiLine = true,
      .scrollBars = BothScrollBars,
@@ -98,7 +101,7 @@ constexpr ControlDescription controls[] = {
      .top = 840,
      .width = 3495,
      .height = 390,
-     .caption = "Most Likely You",
+     .caption = TRANSLATABLE("FormNew", "Most Likely You"),
      .tabIndex = 4,
      .heading = "Label2"},
     {.name = "Line3",
@@ -129,7 +132,7 @@ constexpr ControlDescription controls[] = {
      .top = 1560,
      .width = 1095,
      .height = 375,
-     .caption = "Seconds",
+     .caption = TRANSLATABLE("FormNew", "Seconds"),
      .tabIndex = 14},
     {.name = "Label8",
      .kind = Kind::Label,
@@ -138,7 +141,7 @@ constexpr ControlDescription controls[] = {
      .top = 1560,
      .width = 1935,
      .height = 375,
-     .caption = "Receive Fax In",
+     .caption = TRANSLATABLE("FormNew", "Receive Fax In"),
      .tabIndex = 12},
     {.name = "Shape4",
      .kind = Kind::Shape,
@@ -154,7 +157,7 @@ constexpr ControlDescription controls[] = {
      .top = 720,
      .width = 2055,
      .height = 375,
-     .caption = "Fake Sent Time:",
+     .caption = TRANSLATABLE("FormNew", "Fake Sent Time:"),
      .tabIndex = 9},
     {.name = "Label5",
      .kind = Kind::Label,
@@ -172,7 +175,7 @@ constexpr ControlDescription controls[] = {
      .top = 360,
      .width = 2055,
      .height = 255,
-     .caption = "Current Time:",
+     .caption = TRANSLATABLE("FormNew", "Current Time:"),
      .tabIndex = 7},
     {.name = "Shape3",
      .kind = Kind::Shape,
@@ -188,7 +191,7 @@ constexpr ControlDescription controls[] = {
      .top = 1560,
      .width = 1215,
      .height = 375,
-     .caption = "Message:",
+     .caption = TRANSLATABLE("FormNew", "Message:"),
      .tabIndex = 5},
     {.name = "Shape2",
      .kind = Kind::Shape,
@@ -211,7 +214,7 @@ constexpr ControlDescription controls[] = {
      .top = 840,
      .width = 855,
      .height = 375,
-     .caption = "To:",
+     .caption = TRANSLATABLE("FormNew", "To:"),
      .tabIndex = 3},
     {.name = "Label1",
      .kind = Kind::Label,
@@ -220,7 +223,7 @@ constexpr ControlDescription controls[] = {
      .top = 360,
      .width = 1095,
      .height = 375,
-     .caption = "From:",
+     .caption = TRANSLATABLE("FormNew", "From:"),
      .tabIndex = 2},
     {.name = "Label7",
      .kind = Kind::Label,
@@ -247,7 +250,10 @@ constexpr FormDescription description{
     .controls = controls,
 };
 
-const QString productTitle = QStringLiteral("Quoriam-Fake Fax Creator");
+QString productTitle()
+{
+    return QCoreApplication::translate("FormNew", "Quoriam-Fake Fax Creator");
+}
 
 void Form_Load()
 {
@@ -278,20 +284,22 @@ void Text4_GotFocus()
 void Text5_Change()
 {
     if (FormNew["Text5"].text().isEmpty()) {
-        MsgBox(QStringLiteral("Must be 0 or more"), vbSystemModal + vbCritical + vbOKOnly,
-               productTitle);
+        MsgBox(QCoreApplication::translate("FormNew", "Must be 0 or more"),
+               vbSystemModal + vbCritical + vbOKOnly, productTitle());
         FormNew["Text5"].setText(QStringLiteral("0"));
     } else if (FormNew["Text5"].text() == QStringLiteral("Razo Rules")) {
-        MsgBox(QStringLiteral("Yaaaaa hooooooo, yup, he does!!!"),
+        // The phrase is the same in every language; the answer is not.
+        MsgBox(QCoreApplication::translate("FormNew", "Yaaaaa hooooooo, yup, he does!!!"),
                vbSystemModal + vbInformation + vbOKOnly, QStringLiteral("Quoriam"));
     }
 }
 
 void Command2_Click()
 {
-    FormNew["Text1"].setText(QStringLiteral("Fake Person"));
-    FormNew["Text2"].setText(QStringLiteral("Most Likely You"));
-    FormNew["Text3"].setText(QStringLiteral("Main Message"));
+    // The defaults, as the window was built with them.
+    FormNew["Text1"].setText(QCoreApplication::translate("FormNew", "Fake Person"));
+    FormNew["Text2"].setText(QCoreApplication::translate("FormNew", "Most Likely You"));
+    FormNew["Text3"].setText(QCoreApplication::translate("FormNew", "Main Message"));
     FormNew["Text4"].setText(QString());
     FormNew["Text5"].setText(QStringLiteral("15"));
 }
@@ -308,13 +316,13 @@ QString badDelayMessage(Int32Reading::Status status)
 {
     switch (status) {
     case Int32Reading::AboveRange:
-        return QStringLiteral("Delay must be at most %1 seconds")
+        return QCoreApplication::translate("FormNew", "Delay must be at most %1 seconds")
             .arg(std::numeric_limits<std::int32_t>::max());
     case Int32Reading::BelowRange:
-        return QStringLiteral("Delay must be at least %1 seconds")
+        return QCoreApplication::translate("FormNew", "Delay must be at least %1 seconds")
             .arg(std::numeric_limits<std::int32_t>::min());
     default:
-        return QStringLiteral("Delay must be a number of seconds");
+        return QCoreApplication::translate("FormNew", "Delay must be a number of seconds");
     }
 }
 
@@ -325,7 +333,8 @@ void Command1_Click()
 {
     const Int32Reading delay = ToInt32(FormNew["Text5"].text());
     if (delay.status != Int32Reading::Number) {
-        MsgBox(badDelayMessage(delay.status), vbSystemModal + vbCritical + vbOKOnly, productTitle);
+        MsgBox(badDelayMessage(delay.status), vbSystemModal + vbCritical + vbOKOnly,
+               productTitle());
         FormNew["Text5"].setFocus();
         return;
     }

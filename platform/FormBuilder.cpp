@@ -3,6 +3,7 @@
 #include "platform/Controls.h"
 #include "platform/Resources.h"
 #include "platform/TextBoxes.h"
+#include "platform/Translation.h"
 
 #include <QMenuBar>
 #include <QPushButton>
@@ -34,10 +35,17 @@ bool takesFocus(Kind kind)
 
 namespace {
 
+// A control's caption (or a text box's text) in the user's language; the window's name
+// is the context of its texts.
+QString captionOf(const ControlDescription &control, QWidget *container)
+{
+    return captionText(container->window()->objectName().toStdString(), control.caption);
+}
+
 QWidget *buildLabel(const ControlDescription &control, QWidget *container)
 {
     auto *label =
-        new LabelControl(toQString(control.caption), control.alignment == Center, container);
+        new LabelControl(captionOf(control, container), control.alignment == Center, container);
     label->setAutoFillBackground(control.backStyle == Opaque);
     // Labels do not take their window's colour: the grey of buttons, and their ForeColor.
     QPalette colours = label->palette();
@@ -51,8 +59,8 @@ QWidget *buildLabel(const ControlDescription &control, QWidget *container)
 QWidget *buildTextBox(const ControlDescription &control, QWidget *container)
 {
     if (!control.multiLine)
-        return new LineBox(toQString(control.caption), container);
-    auto *box = new MultiLineBox(toQString(control.caption), container);
+        return new LineBox(captionOf(control, container), container);
+    auto *box = new MultiLineBox(captionOf(control, container), container);
     const auto policy =
         control.scrollBars == BothScrollBars ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff;
     box->setHorizontalScrollBarPolicy(policy);
@@ -75,13 +83,13 @@ QWidget *buildControl(const ControlDescription &control, QWidget *container)
         widget = buildTextBox(control, container);
         break;
     case Kind::CommandButton: {
-        auto *button = new QPushButton(toQString(control.caption), container);
+        auto *button = new QPushButton(captionOf(control, container), container);
         button->setAutoDefault(false); // no button is a default button
         widget = button;
         break;
     }
     case Kind::Frame:
-        widget = new FrameControl(toQString(control.caption), container);
+        widget = new FrameControl(captionOf(control, container), container);
         break;
     case Kind::PictureBox: {
         const QPixmap image = picture(control.picture);
@@ -122,7 +130,8 @@ std::map<std::string_view, QAction *> buildMenus(QMenuBar *bar,
             std::any_of(menus.begin(), menus.end(),
                         [&](const MenuDescription &other) { return other.parent == entry.name; });
         QMenu *parent = entry.parent.empty() ? nullptr : opened.at(entry.parent);
-        const QString caption = toQString(entry.caption);
+        const QString caption =
+            captionText(bar->window()->objectName().toStdString(), entry.caption);
         if (hasChildren) {
             QMenu *menu = parent ? parent->addMenu(caption) : bar->addMenu(caption);
             menu->setObjectName(toQString(entry.name));

@@ -8,9 +8,11 @@
 #include "platform/Resources.h"
 #include "platform/Runtime.h"
 #include "platform/Stacking.h"
+#include "platform/Translation.h"
 #include "platform/WindowSet.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QMenuBar>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -25,7 +27,7 @@ FormWindow::FormWindow(const FormDefinition &definition)
 {
     const FormDescription &form = definition.description;
     setObjectName(toQString(form.name));
-    setWindowTitle(toQString(form.caption));
+    setWindowTitle(captionText(form.name, form.caption));
     if (form.icon == Image::ProgramIcon)
         setWindowIcon(programIcon());
 
@@ -141,7 +143,8 @@ void FormWindow::nameForAssistiveTools()
         if (entry.widget && !entry.description->heading.empty())
             nameByHeading(entry);
         else if (entry.widget && entry.description->kind == Kind::PictureBox)
-            entry.widget->setAccessibleName(QStringLiteral("Quoriam icon"));
+            entry.widget->setAccessibleName(
+                QCoreApplication::translate("Accessibility", "Quoriam icon"));
     }
 }
 
@@ -149,11 +152,12 @@ void FormWindow::nameByHeading(const Entry &entry)
 {
     QString heading = caption(entry.description->heading).trimmed();
     if (heading.endsWith(u':'))
-        heading.chop(1);
+        heading = heading.chopped(1).trimmed(); // also the space before a French colon
     // A text box shows its value to assistive tools itself; a label's value goes into
     // its name after the heading.
     if (auto *label = qobject_cast<LabelControl *>(entry.widget))
-        heading += QStringLiteral(": ") + label->caption();
+        heading =
+            QCoreApplication::translate("Accessibility", "%1: %2").arg(heading, label->caption());
     entry.widget->setAccessibleName(heading);
 }
 

@@ -2,6 +2,7 @@
 
 #include "platform/Resources.h"
 #include "platform/StartupMessages.h"
+#include "platform/Translation.h"
 #include "platform/WindowSet.h"
 
 #include <QApplication>
@@ -59,6 +60,7 @@ int runProgram(int argc, char *argv[], bool (*initialise)())
     startupMessages.release();
     QApplication::setApplicationName(QStringLiteral("Quoriam"));
     QApplication::setDesktopFileName(QStringLiteral("io.github.quoriam.Quoriam"));
+    useUsersLanguage(); // before any window is built
     initialise();
     WindowSet &runtime = WindowSet::instance();
     const int status = runtime.run();

@@ -3,7 +3,9 @@
 # asking dpkg first and calling apt-get only for what is missing.
 set -eu
 
-packages="cmake make g++ qt6-base-dev libxcb1-dev qt6-qpa-plugins fonts-dejavu-core"
+# lupdate and lrelease (qt6-l10n-tools), CMake's Qt6LinguistTools (qt6-tools-dev) and Qt's
+# own translations (qt6-translations-l10n), which the build compiles in.
+packages="cmake make g++ qt6-base-dev libxcb1-dev qt6-qpa-plugins fonts-dejavu-core qt6-l10n-tools qt6-tools-dev qt6-translations-l10n"
 if [ "${1:-}" = "--test" ]; then
     packages="$packages xvfb xauth openbox xdotool x11-utils wmctrl xclip desktop-file-utils appstream dpkg-dev file libxdamage-dev libxtst-dev lintian icewm"
 fi

@@ -1,0 +1,190 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de" sourcelanguage="en">
+<context>
+    <name>Accessibility</name>
+    <message>
+        <source>Quoriam icon</source>
+        <translation>Quoriam-Symbol</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>ErrorReport</name>
+    <message>
+        <source>Invalid procedure call or argument</source>
+        <translation>Unzulässiger Prozeduraufruf oder ungültiges Argument</translation>
+    </message>
+    <message>
+        <source>Internal error</source>
+        <translation>Interner Fehler</translation>
+    </message>
+    <message>
+        <source>Object required</source>
+        <translation>Objekt erforderlich</translation>
+    </message>
+    <message>
+        <source>Object doesn&apos;t support this property or method</source>
+        <translation>Objekt unterstützt diese Eigenschaft oder Methode nicht</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Run-time error &apos;%1&apos;:
+
+%2</source>
+        <translation>Laufzeitfehler &apos;%1&apos;:
+
+%2</translation>
+    </message>
+</context>
+<context>
+    <name>Form1</name>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>&amp;Über Quoriam</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>&amp;Incoming Fax</source>
+        <translation>&amp;Eingehendes Fax</translation>
+    </message>
+    <message>
+        <source>&amp;New</source>
+        <translation>&amp;Neu</translation>
+    </message>
+    <message>
+        <source>Quoriam-The Only Fake Fax Creator Program</source>
+        <translation>Quoriam – das einzige Programm für gefälschte Faxe</translation>
+    </message>
+</context>
+<context>
+    <name>Form2</name>
+    <message>
+        <source>Incoming Fax</source>
+        <translation>Eingehendes Fax</translation>
+    </message>
+    <message>
+        <source>Time Sent:</source>
+        <translation>Gesendet:</translation>
+    </message>
+    <message>
+        <source>Message:</source>
+        <translation>Nachricht:</translation>
+    </message>
+    <message>
+        <source>Fax To:</source>
+        <translation>Fax an:</translation>
+    </message>
+    <message>
+        <source>Fax From:</source>
+        <translation>Fax von:</translation>
+    </message>
+</context>
+<context>
+    <name>FormAbout</name>
+    <message>
+        <source>Quoriam sends a fax that never was.  Say who it is from, who it is for and what it says, pick a delay, and watch it arrive.  Fool your friends kindly!</source>
+        <translation>Quoriam schickt ein Fax, das es nie gab.  Absender, Empfänger und Text eingeben, Wartezeit wählen und zusehen, wie es ankommt.  Foppen Sie Freunde nett!</translation>
+    </message>
+    <message>
+        <source>Quoriam-The Only Fake Fax Creator Program</source>
+        <translation>Quoriam – das einzige Programm für gefälschte Faxe</translation>
+    </message>
+    <message>
+        <source>Quoriam About</source>
+        <translation>Über Quoriam</translation>
+    </message>
+</context>
+<context>
+    <name>FormNew</name>
+    <message>
+        <source>Clear</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>Fake Person</source>
+        <translation>Max Mustermann</translation>
+    </message>
+    <message>
+        <source>Fake Fax Setup</source>
+        <translation>Gefälschtes Fax einrichten</translation>
+    </message>
+    <message>
+        <source>Send</source>
+        <translation>Senden</translation>
+    </message>
+    <message>
+        <source>Main Message</source>
+        <translation>Ihre Nachricht</translation>
+    </message>
+    <message>
+        <source>Most Likely You</source>
+        <translation>Vermutlich Sie</translation>
+    </message>
+    <message>
+        <source>Seconds</source>
+        <translation>Sekunden</translation>
+    </message>
+    <message>
+        <source>Receive Fax In</source>
+        <translation>Fax empfangen in</translation>
+    </message>
+    <message>
+        <source>Fake Sent Time:</source>
+        <translation>Falsche Sendezeit:</translation>
+    </message>
+    <message>
+        <source>Current Time:</source>
+        <translation>Aktuelle Zeit:</translation>
+    </message>
+    <message>
+        <source>Message:</source>
+        <translation>Nachricht:</translation>
+    </message>
+    <message>
+        <source>To:</source>
+        <translation>An:</translation>
+    </message>
+    <message>
+        <source>From:</source>
+        <translation>Von:</translation>
+    </message>
+    <message>
+        <source>Quoriam-Fake Fax Creator</source>
+        <translation>Quoriam – Fax-Fälscher</translation>
+    </message>
+    <message>
+        <source>Must be 0 or more</source>
+        <translation>Muss 0 oder mehr sein</translation>
+    </message>
+    <message>
+        <source>Yaaaaa hooooooo, yup, he does!!!</source>
+        <translation>Jaaaaa huuuuuu, jawoll, das tut er!!!</translation>
+    </message>
+    <message>
+        <source>Delay must be at most %1 seconds</source>
+        <translation>Die Wartezeit darf höchstens %1 Sekunden betragen</translation>
+    </message>
+    <message>
+        <source>Delay must be at least %1 seconds</source>
+        <translation>Die Wartezeit muss mindestens %1 Sekunden betragen</translation>
+    </message>
+    <message>
+        <source>Delay must be a number of seconds</source>
+        <translation>Die Wartezeit muss eine Zahl von Sekunden sein</translation>
+    </message>
+</context>
+</TS>
