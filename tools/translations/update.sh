@@ -3,7 +3,9 @@
 # new come in unfinished, texts gone from the sources are dropped. `make translations`
 # runs it; the translations test runs it with --check.
 #
-# Usage: update.sh [--check]
+# Usage: update.sh [--check | --add LANGUAGE]
+#   --add     also makes translations/quoriam_LANGUAGE.ts for a new language ("it"), with
+#             every text unfinished
 #   --check   updates copies in a temporary folder instead and fails, saying what to do,
 #             when a file in translations/ differs from its update (the sources have texts
 #             it lacks or texts it no longer needs), or has a text not yet translated.
@@ -19,6 +21,12 @@ lupdate=${LUPDATE:-/usr/lib/qt6/bin/lupdate}
 
 check=false
 [ "${1:-}" = "--check" ] && check=true
+if [ "${1:-}" = "--add" ]; then
+    new=${2:?usage: update.sh --add LANGUAGE}
+    case $new in
+    *[!a-z_A-Z]* | "") echo "update.sh: '$new' is no language code (de, pt_BR)" >&2; exit 1 ;;
+    esac
+fi
 
 cd "$repo"
 # No line numbers or file names in the files, so that moving code leaves them as they
@@ -38,6 +46,11 @@ run_lupdate() {
 }
 
 if ! $check; then
+    if [ -n "${new:-}" ] && [ ! -f "translations/quoriam_$new.ts" ]; then
+        "$lupdate" "${options[@]}" -target-language "$new" "${sources[@]}" \
+            -ts "translations/quoriam_$new.ts" 2>/dev/null
+        echo "update.sh: made translations/quoriam_$new.ts: translate it, then make test"
+    fi
     for ts in translations/quoriam_*.ts; do
         run_lupdate "$ts"
     done
