@@ -11,9 +11,10 @@ if [ "${1:-}" = "--test" ]; then
 fi
 # The Windows build: MinGW-w64, Wine to run it, what fetching and building Qt for
 # Windows from Debian's source package needs (tools/windows/qt.sh), and xwd (x11-apps),
-# with which its tests read the program's windows.
+# with which its tests read the program's windows, and the data of a German locale for
+# Wine (locales).
 if [ "${1:-}" = "--windows" ]; then
-    packages="$packages g++-mingw-w64-x86-64-posix wine64 ninja-build qt6-base-dev-tools dpkg-dev xz-utils x11-apps"
+    packages="$packages g++-mingw-w64-x86-64-posix wine64 ninja-build qt6-base-dev-tools dpkg-dev xz-utils x11-apps locales"
 fi
 
 missing=""
