@@ -97,7 +97,7 @@
     <name>FormAbout</name>
     <message>
         <source>Quoriam sends a fax that never was.  Say who it is from, who it is for and what it says, pick a delay, and watch it arrive.  Fool your friends kindly!</source>
-        <translation>Quoriam schickt ein Fax, das es nie gab.  Absender, Empfänger und Text eingeben, Wartezeit wählen und zusehen, wie es ankommt.  Foppen Sie Freunde nett!</translation>
+        <translation>Quoriam schickt ein Fax, das es nie gab.  Absender, Empfänger und Text eingeben, Wartezeit wählen, zusehen, wie es ankommt.  Foppen Sie Ihre Freunde nett!</translation>
     </message>
     <message>
         <source>Quoriam-The Only Fake Fax Creator Program</source>
