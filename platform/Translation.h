@@ -20,7 +20,7 @@ QString chooseLanguage(const QStringList &preferences);
 
 // Installs the translations of `language` (a shipped one, or empty for English) in place
 // of those installed before: Quoriam's texts, and Qt's own (buttons, context menus).
-// Returns false, installing none, for a language that is not shipped.
+// Returns false, changing nothing, for a language that is not shipped.
 bool useLanguage(const QString &language);
 
 // The language of the desktop: on Linux LANGUAGE, then LC_ALL, LC_MESSAGES and LANG; on
