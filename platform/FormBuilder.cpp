@@ -37,7 +37,7 @@ namespace {
 
 // A control's caption (or a text box's text) in the user's language; the window's name
 // is the context of its texts.
-QString captionOf(const ControlDescription &control, QWidget *container)
+QString shownCaption(const ControlDescription &control, QWidget *container)
 {
     return captionText(container->window()->objectName().toStdString(), control.caption);
 }
@@ -45,7 +45,7 @@ QString captionOf(const ControlDescription &control, QWidget *container)
 QWidget *buildLabel(const ControlDescription &control, QWidget *container)
 {
     auto *label =
-        new LabelControl(captionOf(control, container), control.alignment == Center, container);
+        new LabelControl(shownCaption(control, container), control.alignment == Center, container);
     label->setAutoFillBackground(control.backStyle == Opaque);
     // Labels do not take their window's colour: the grey of buttons, and their ForeColor.
     QPalette colours = label->palette();
@@ -59,8 +59,8 @@ QWidget *buildLabel(const ControlDescription &control, QWidget *container)
 QWidget *buildTextBox(const ControlDescription &control, QWidget *container)
 {
     if (!control.multiLine)
-        return new LineBox(captionOf(control, container), container);
-    auto *box = new MultiLineBox(captionOf(control, container), container);
+        return new LineBox(shownCaption(control, container), container);
+    auto *box = new MultiLineBox(shownCaption(control, container), container);
     const auto policy =
         control.scrollBars == BothScrollBars ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff;
     box->setHorizontalScrollBarPolicy(policy);
@@ -83,13 +83,13 @@ QWidget *buildControl(const ControlDescription &control, QWidget *container)
         widget = buildTextBox(control, container);
         break;
     case Kind::CommandButton: {
-        auto *button = new QPushButton(captionOf(control, container), container);
+        auto *button = new QPushButton(shownCaption(control, container), container);
         button->setAutoDefault(false); // no button is a default button
         widget = button;
         break;
     }
     case Kind::Frame:
-        widget = new FrameControl(captionOf(control, container), container);
+        widget = new FrameControl(shownCaption(control, container), container);
         break;
     case Kind::PictureBox: {
         const QPixmap image = picture(control.picture);
