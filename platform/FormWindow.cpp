@@ -156,8 +156,7 @@ void FormWindow::nameByHeading(const Entry &entry)
     // A text box shows its value to assistive tools itself; a label's value goes into
     // its name after the heading.
     if (auto *label = qobject_cast<LabelControl *>(entry.widget))
-        heading =
-            QCoreApplication::translate("Accessibility", "%1: %2").arg(heading, label->caption());
+        heading = headingAndValue(heading, label->caption());
     entry.widget->setAccessibleName(heading);
 }
 

@@ -22,7 +22,15 @@ struct Installed
     QTranslator program;
     QTranslator qt;
     QString language;
+    QString separator = QStringLiteral(": "); // between a heading and its value
 };
+
+// What follows a heading before its value, in the language now installed.
+QString separatorOfHeading()
+{
+    return QCoreApplication::translate("Accessibility", ": ",
+                                       "between a heading and its value: \"Fax From: Ann\"");
+}
 
 Installed &installed()
 {
@@ -76,6 +84,7 @@ bool useLanguage(const QString &language)
     QCoreApplication::removeTranslator(&translations.program);
     QCoreApplication::removeTranslator(&translations.qt);
     translations.language = language;
+    translations.separator = separatorOfHeading();
     if (language.isEmpty())
         return true;
     // The build compiles both in for every shipped language: a failure here is a broken
@@ -87,6 +96,7 @@ bool useLanguage(const QString &language)
     }
     QCoreApplication::installTranslator(&translations.qt);
     QCoreApplication::installTranslator(&translations.program);
+    translations.separator = separatorOfHeading();
     return true;
 }
 
@@ -109,6 +119,11 @@ QString captionText(std::string_view form, std::string_view caption)
     const QByteArray context(form.data(), static_cast<qsizetype>(form.size()));
     const QByteArray text(caption.data() + start, static_cast<qsizetype>(caption.size() - start));
     return shown + QCoreApplication::translate(context.constData(), text.constData());
+}
+
+QString headingAndValue(const QString &heading, const QString &value)
+{
+    return heading + installed().separator + value;
 }
 
 QString errorDescription(const QString &description)

@@ -301,7 +301,8 @@ void TstTranslations::accessKeys()
 // In every language Qt's own texts come in that language (a text box's context menu reads
 // nothing as in English), the easter egg answers its phrase as it is, Clear restores the
 // defaults the window was built with, and a box is named by its heading without the
-// colon (also the French one, which has a space before it).
+// colon (also the French one, which has a space before it), a value by its heading and
+// itself, joined as the language joins them.
 void TstTranslations::inEveryLanguage()
 {
     QFETCH(QString, language);
@@ -336,6 +337,12 @@ void TstTranslations::inEveryLanguage()
     const QString heading = setup.caption("Label1");
     QVERIFY(heading.endsWith(u':'));
     QCOMPARE(setup.control("Text1").widget->accessibleName(), heading.chopped(1).trimmed());
+    vb::Form2["Label2"].setCaption(QStringLiteral("Ann")); // "Fax From: Ann", "De : Ann"
+    QVERIFY(runtime().window("Form2").control("Label2").widget->accessibleName().endsWith(
+        QCoreApplication::translate("Accessibility", ": ",
+                                    "between a heading and its value: "
+                                    "\"Fax From: Ann\"") +
+        QStringLiteral("Ann")));
 }
 
 // The error report in German: its words translated, the names it reports as they are.

@@ -8,8 +8,9 @@
         <translation>Quoriam-Symbol</translation>
     </message>
     <message>
-        <source>%1: %2</source>
-        <translation>%1: %2</translation>
+        <source>: </source>
+        <comment>between a heading and its value: &quot;Fax From: Ann&quot;</comment>
+        <translation>: </translation>
     </message>
 </context>
 <context>

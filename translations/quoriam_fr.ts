@@ -8,8 +8,9 @@
         <translation>Icône de Quoriam</translation>
     </message>
     <message>
-        <source>%1: %2</source>
-        <translation>%1&#xa0;: %2</translation>
+        <source>: </source>
+        <comment>between a heading and its value: &quot;Fax From: Ann&quot;</comment>
+        <translation>&#xa0;: </translation>
     </message>
 </context>
 <context>
