@@ -17,6 +17,8 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include <utility>
+
 namespace vb {
 
 FormWindow::FormWindow(const FormDefinition &definition)
@@ -151,12 +153,14 @@ void FormWindow::nameForAssistiveTools()
 void FormWindow::nameByHeading(const Entry &entry)
 {
     QString heading = caption(entry.description->heading).trimmed();
-    if (heading.endsWith(u':'))
-        heading = heading.chopped(1).trimmed(); // also the space before a French colon
+    if (heading.endsWith(u':')) {
+        heading.chop(1);
+        heading = std::move(heading).trimmed(); // also the space before a French colon
+    }
     // A text box shows its value to assistive tools itself; a label's value goes into
     // its name after the heading.
     if (auto *label = qobject_cast<LabelControl *>(entry.widget))
-        heading = headingAndValue(heading, label->caption());
+        heading = headingAndValue(std::move(heading), label->caption());
     entry.widget->setAccessibleName(heading);
 }
 

@@ -121,9 +121,13 @@ QString captionText(std::string_view form, std::string_view caption)
     return shown + QCoreApplication::translate(context.constData(), text.constData());
 }
 
-QString headingAndValue(const QString &heading, const QString &value)
+QString headingAndValue(QString heading, const QString &value)
 {
-    return heading + installed().separator + value;
+    const QString &separator = installed().separator;
+    heading.reserve(heading.size() + separator.size() + value.size());
+    heading += separator;
+    heading += value;
+    return heading;
 }
 
 QString errorDescription(const QString &description)

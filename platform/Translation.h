@@ -37,7 +37,7 @@ QString captionText(std::string_view form, std::string_view caption);
 
 // A value named by its heading for assistive tools ("Fax From: Ann"), joined as the
 // language joins them. Cheap: a clock's value changes ten times a second.
-QString headingAndValue(const QString &heading, const QString &value);
+QString headingAndValue(QString heading, const QString &value);
 
 // The description of a run-time error as the error report shows it: the standard text
 // of the error (up to the first ": ") translated, the names after it as they are.
