@@ -32,15 +32,17 @@ QRect workArea()
 }
 
 // Where the window itself goes so that, with `frame` around it, it is centred on `target`
-// and inside `area` (its top-left corner first, where it does not fit).
+// and, where it fits, inside `area`.
 QPoint centredPosition(const QSize &size, const QMargins &frame, const QRect &target,
                        const QRect &area)
 {
     const QSize outer = size.grownBy(frame);
     QPoint corner = target.topLeft() + QPoint((target.width() - outer.width()) / 2,
                                               (target.height() - outer.height()) / 2);
-    corner.setX(std::max(std::min(corner.x(), area.right() + 1 - outer.width()), area.left()));
-    corner.setY(std::max(std::min(corner.y(), area.bottom() + 1 - outer.height()), area.top()));
+    if (outer.width() <= area.width())
+        corner.setX(std::clamp(corner.x(), area.left(), area.right() + 1 - outer.width()));
+    if (outer.height() <= area.height())
+        corner.setY(std::clamp(corner.y(), area.top(), area.bottom() + 1 - outer.height()));
     // The position of the window itself, without the frame: the window manager keeps it
     // (Qt asks for static gravity) and puts the frame around it.
     return corner + QPoint(frame.left(), frame.top());
