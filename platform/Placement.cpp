@@ -48,6 +48,7 @@ QPoint centredPosition(const QSize &size, const QMargins &frame, const QRect &ta
     return corner + QPoint(frame.left(), frame.top());
 }
 
+#if QT_CONFIG(xcb)
 // A frame in the server's pixels, in the window's own.
 QMargins logical(const QMargins &frame, const QWidget &window)
 {
@@ -56,7 +57,6 @@ QMargins logical(const QMargins &frame, const QWidget &window)
                     qRound(frame.right() / ratio), qRound(frame.bottom() / ratio));
 }
 
-#if QT_CONFIG(xcb)
 // The frame seen around another of the program's windows, shown now or before: the best
 // guess for a window manager that does not tell in advance.
 QMargins frameOfAnotherWindow(const QWidget &window)
