@@ -123,6 +123,8 @@ private slots:
     void errorReport();
     void platformChoice_data();
     void platformChoice();
+    void qtOptions_data();
+    void qtOptions();
     void accessibleNames_data();
     void accessibleNames();
 };
@@ -627,7 +629,7 @@ void TstRuntime::platformChoice_data()
     QTest::newRow("XWayland, Wayland as fallback")
         << QByteArray() << QByteArray(":0") << QByteArray("wayland-0") << QByteArray("xcb;wayland");
     QTest::newRow("Wayland without X11")
-        << QByteArray() << QByteArray() << QByteArray("wayland-0") << QByteArray();
+        << QByteArray() << QByteArray() << QByteArray("wayland-0") << QByteArray("wayland");
 }
 
 void TstRuntime::platformChoice()
@@ -642,6 +644,35 @@ void TstRuntime::platformChoice()
     chosen = requested;
 #endif
     QCOMPARE(vb::choosePlatform(requested, display, wayland), chosen);
+}
+
+void TstRuntime::qtOptions_data()
+{
+    QTest::addColumn<QByteArrayList>("arguments");
+    QTest::addColumn<QByteArray>("platform");
+    QTest::addColumn<QByteArray>("display");
+    QTest::newRow("none") << QByteArrayList{"quoriam"} << QByteArray() << QByteArray();
+    QTest::newRow("both") << QByteArrayList{"quoriam", "-platform", "xcb", "-display", ":9"}
+                          << QByteArray("xcb") << QByteArray(":9");
+    QTest::newRow("two dashes, the last one counts")
+        << QByteArrayList{"quoriam", "--platform", "a", "-platform", "b", "--display", ":1"}
+        << QByteArray("b") << QByteArray(":1");
+    QTest::newRow("without a value, or with =")
+        << QByteArrayList{"quoriam", "-display=:3", "-platform"} << QByteArray() << QByteArray();
+}
+
+// Qt's -platform and -display, read as Qt reads them.
+void TstRuntime::qtOptions()
+{
+    QFETCH(QByteArrayList, arguments);
+    QFETCH(QByteArray, platform);
+    QFETCH(QByteArray, display);
+    std::vector<char *> argv;
+    for (QByteArray &argument : arguments)
+        argv.push_back(argument.data());
+    QCOMPARE(vb::qtOption(int(argv.size()), argv.data(), "platform"), platform);
+    QCOMPARE(vb::qtOption(int(argv.size()), argv.data(), "display"), display);
+    QCOMPARE(vb::qtOption(int(argv.size()), argv.data(), "display").isNull(), display.isNull());
 }
 
 void TstRuntime::accessibleNames_data()

@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # Each of the four windows opens centred on the work area, frame included, under the
 # window manager E2E_WM (or none): the main window, About, the setup window and the
-# incoming fax, in one run of the program.
-# Usage: [E2E_WM=icewm|fluxbox|none] [E2E_TASKBAR_AT_TOP=1] centring.sh PATH/TO/quoriam
+# incoming fax, in one run of the program. Where a window manager stacks and activates
+# windows, the setup window also stays above a window opened after it that has the
+# focus, and the fax comes up active.
+# Usage: [E2E_WM=icewm|fluxbox|mutter|kwin|none] [E2E_TASKBAR_AT_TOP=1] centring.sh PATH/TO/quoriam
 . "$(dirname "$0")/lib.sh"
 
 BIN=${1:?usage: centring.sh PATH/TO/quoriam}
@@ -32,6 +34,7 @@ e2e_menu i n
 e2e_wait_window "$E2E_SETUP_TITLE" 10
 SETUP=$E2E_WIN
 e2e_check_centred "$SETUP" "setup window"
+[ "$E2E_WM" = none ] || e2e_check_stays_above "$SETUP" "setup window"
 
 # Send with no delay: four Tabs from the sender box to the delay box, then to Send.
 e2e_focus "$SETUP"
@@ -41,5 +44,9 @@ e2e_check_focused_text 0 "delay box"
 e2e_key Tab space
 e2e_wait_window "$E2E_FAX_TITLE" 10
 e2e_check_centred "$E2E_WIN" "incoming fax"
+if [ "$E2E_WM" != none ]; then
+    e2e_wait_until 5 "the incoming fax is the active window" e2e_is_active "$E2E_WIN"
+    e2e_ok "the incoming fax is the active window"
+fi
 
 e2e_say "all checks passed"

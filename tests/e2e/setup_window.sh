@@ -39,6 +39,7 @@ e2e_check_focused_text "Fake Person" "the box with the focus at opening (the sen
 e2e_key Tab Tab Tab Tab ctrl+a BackSpace
 e2e_wait_window "Quoriam-Fake Fax Creator" 5
 BOX=$E2E_WIN
+e2e_check_centred_on "$BOX" "$SETUP" "the message box"
 e2e_net_wm_state "$BOX" | grep -q _NET_WM_STATE_MODAL || e2e_fail "the message box is not modal"
 e2e_check_above "$BOX" "the message box"
 e2e_x xdotool windowminimize "$BOX"
