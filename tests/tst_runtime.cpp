@@ -5,9 +5,10 @@
 
 #include "forms/Forms.h"
 #include "modules/Timing.h"
-#include "platform/Controls.h"
 #include "platform/Resources.h"
 #include "platform/Startup.h"
+#include "platform/controls/FrameControl.h"
+#include "platform/controls/ShapeControl.h"
 
 #include <QAccessible>
 #include <QElapsedTimer>
@@ -61,7 +62,7 @@ void touchMissingControl()
 }
 
 constexpr vb::ControlDescription probeControls[] = {
-    {.name = "Timer1", .kind = vb::Kind::Timer, .interval = 0},
+    vb::TimerDescription{.name = "Timer1", .interval = 0},
 };
 constexpr vb::FormDescription probeDescription{.name = "Probe",
                                                .caption = "Probe",
@@ -339,7 +340,7 @@ void TstRuntime::handlerNames()
                 split == name.npos ? std::string_view() : name.substr(split + 1);
             bool raised = control == "Form" && (event == "Load" || event == "Unload");
             for (const vb::ControlDescription &entry : description.controls)
-                raised = raised || (entry.name == control && vb::raisesEvent(entry.kind, event));
+                raised = raised || (entry.name() == control && entry.raises(event));
             for (const vb::MenuDescription &entry : description.menus) {
                 const bool leaf = std::none_of(
                     description.menus.begin(), description.menus.end(),

@@ -3,7 +3,7 @@
 // delivers them, to a window the window manager has activated first.
 #include "tests/monkey/Monkey.h"
 
-#include "platform/Controls.h"
+#include "platform/controls/PictureBoxControl.h"
 #include "tests/TestSupport.h"
 
 #include <QAbstractButton>
