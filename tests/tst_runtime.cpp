@@ -126,6 +126,8 @@ private slots:
     void platformChoice();
     void accessibleNames_data();
     void accessibleNames();
+    void namesFollowCaptions_data();
+    void namesFollowCaptions();
 };
 
 void TstRuntime::windowSize_data()
@@ -683,6 +685,46 @@ void TstRuntime::accessibleNames()
     QFETCH(QString, name);
     vb::Form2["Label2"].setCaption(QStringLiteral("Ann & Bob"));
     vb::FormWindow &window = runtime().window(form.toStdString());
+    QWidget *widget = control.isEmpty() ? &window : window.control(control.toStdString()).widget;
+    QCOMPARE(QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name), name);
+}
+
+void TstRuntime::namesFollowCaptions_data()
+{
+    QTest::addColumn<QString>("form");
+    QTest::addColumn<QString>("label"); // whose caption changes; none: the window's title
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QString>("control"); // whose name is read; none: the window's
+    QTest::addColumn<QString>("name");
+    QTest::newRow("window") << "Form2"
+                            << "" << QString(8, u' ') + "Fax"
+                            << ""
+                            << "Fax";
+    QTest::newRow("box by its heading") << "FormNew"
+                                        << "Label1"
+                                        << "Sender:"
+                                        << "Text1"
+                                        << "Sender";
+    QTest::newRow("value by its heading") << "Form2"
+                                          << "Label1"
+                                          << "Sender:"
+                                          << "Label2"
+                                          << "Sender: Ann";
+}
+
+void TstRuntime::namesFollowCaptions()
+{
+    QFETCH(QString, form);
+    QFETCH(QString, label);
+    QFETCH(QString, caption);
+    QFETCH(QString, control);
+    QFETCH(QString, name);
+    vb::Form2["Label2"].setCaption(QStringLiteral("Ann"));
+    vb::FormWindow &window = runtime().window(form.toStdString());
+    if (label.isEmpty())
+        window.setWindowTitle(caption);
+    else
+        window.setCaption(label.toStdString(), caption);
     QWidget *widget = control.isEmpty() ? &window : window.control(control.toStdString()).widget;
     QCOMPARE(QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name), name);
 }
