@@ -1,3 +1,4 @@
+// Asking X11 and Wayland displays whether they answer.
 #include "platform/DisplayProbe.h"
 
 #include <QtGui/qtguiglobal.h>

@@ -1,3 +1,4 @@
+// Building and showing a message box, as wide as its title needs.
 #include "platform/MessageBox.h"
 
 #include "platform/Placement.h"

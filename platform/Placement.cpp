@@ -1,3 +1,4 @@
+// The frame a window is going to get, and centring it with its frame on the work area.
 #include "platform/Placement.h"
 
 #include <QApplication>

@@ -1,3 +1,4 @@
+// The application object, the choice of platform, and the run of the project.
 #include "platform/Startup.h"
 
 #include "platform/Resources.h"

@@ -1,3 +1,4 @@
+// Holding Qt's start-up messages, and saying why no platform could start.
 #include "platform/StartupMessages.h"
 
 #include "platform/DisplayProbe.h"

@@ -1,3 +1,4 @@
+// Asking the X11 window manager for a window's frame over an X connection of our own.
 #include "platform/X11Frame.h"
 
 #include <QAbstractNativeEventFilter>

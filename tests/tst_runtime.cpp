@@ -5,9 +5,10 @@
 
 #include "forms/Forms.h"
 #include "modules/Timing.h"
-#include "platform/Controls.h"
 #include "platform/Resources.h"
 #include "platform/Startup.h"
+#include "platform/controls/FrameControl.h"
+#include "platform/controls/ShapeControl.h"
 
 #include <QAccessible>
 #include <QElapsedTimer>
@@ -61,7 +62,7 @@ void touchMissingControl()
 }
 
 constexpr vb::ControlDescription probeControls[] = {
-    {.name = "Timer1", .kind = vb::Kind::Timer, .interval = 0},
+    vb::TimerDescription{.name = "Timer1", .interval = 0},
 };
 constexpr vb::FormDescription probeDescription{.name = "Probe",
                                                .caption = "Probe",
@@ -127,6 +128,8 @@ private slots:
     void qtOptions();
     void accessibleNames_data();
     void accessibleNames();
+    void namesFollowCaptions_data();
+    void namesFollowCaptions();
 };
 
 void TstRuntime::windowSize_data()
@@ -341,7 +344,7 @@ void TstRuntime::handlerNames()
                 split == name.npos ? std::string_view() : name.substr(split + 1);
             bool raised = control == "Form" && (event == "Load" || event == "Unload");
             for (const vb::ControlDescription &entry : description.controls)
-                raised = raised || (entry.name == control && vb::raisesEvent(entry.kind, event));
+                raised = raised || (entry.name() == control && entry.raises(event));
             for (const vb::MenuDescription &entry : description.menus) {
                 const bool leaf = std::none_of(
                     description.menus.begin(), description.menus.end(),
@@ -713,6 +716,46 @@ void TstRuntime::accessibleNames()
     QFETCH(QString, name);
     vb::Form2["Label2"].setCaption(QStringLiteral("Ann & Bob"));
     vb::FormWindow &window = runtime().window(form.toStdString());
+    QWidget *widget = control.isEmpty() ? &window : window.control(control.toStdString()).widget;
+    QCOMPARE(QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name), name);
+}
+
+void TstRuntime::namesFollowCaptions_data()
+{
+    QTest::addColumn<QString>("form");
+    QTest::addColumn<QString>("label"); // whose caption changes; none: the window's title
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QString>("control"); // whose name is read; none: the window's
+    QTest::addColumn<QString>("name");
+    QTest::newRow("window") << "Form2"
+                            << "" << QString(8, u' ') + "Fax"
+                            << ""
+                            << "Fax";
+    QTest::newRow("box by its heading") << "FormNew"
+                                        << "Label1"
+                                        << "Sender:"
+                                        << "Text1"
+                                        << "Sender";
+    QTest::newRow("value by its heading") << "Form2"
+                                          << "Label1"
+                                          << "Sender:"
+                                          << "Label2"
+                                          << "Sender: Ann";
+}
+
+void TstRuntime::namesFollowCaptions()
+{
+    QFETCH(QString, form);
+    QFETCH(QString, label);
+    QFETCH(QString, caption);
+    QFETCH(QString, control);
+    QFETCH(QString, name);
+    vb::Form2["Label2"].setCaption(QStringLiteral("Ann"));
+    vb::FormWindow &window = runtime().window(form.toStdString());
+    if (label.isEmpty())
+        window.setWindowTitle(caption);
+    else
+        window.setCaption(label.toStdString(), caption);
     QWidget *widget = control.isEmpty() ? &window : window.control(control.toStdString()).widget;
     QCOMPARE(QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name), name);
 }

@@ -131,16 +131,16 @@ e2e_check_focused_text()
 # e2e_check_arrival T_BEFORE T_AFTER LAST_ABSENT T_SEEN ALLOWANCE: Send with a delay of 2
 # was pressed between T_BEFORE and T_AFTER, and the fax was still absent at LAST_ABSENT
 # and shown at T_SEEN: it came 1.5 to 2.5 s after the press (ALLOWANCE s more on the late
-# side, for the time the key takes to reach the program).
+# side, for the time the click takes to reach the program).
 e2e_check_arrival()
 {
     local earliest latest
     earliest=$(e2e_elapsed "$1" "$4")
     latest=$(e2e_elapsed "$2" "$3")
-    e2e_say "incoming fax shown between $latest and $earliest s after the key press"
+    e2e_say "incoming fax shown between $latest and $earliest s after the click on Send"
     e2e_cmp "$earliest" '>=' 1.5 ||
-        e2e_fail "the fax showed too early: at most $earliest s after the key press, expected 1.5 s at least"
+        e2e_fail "the fax showed too early: at most $earliest s after the click on Send, expected 1.5 s at least"
     e2e_cmp "$latest" '<=' "$(awk -v a="$5" 'BEGIN { print 2.5 + a }')" ||
-        e2e_fail "the fax showed too late: not before $latest s after the key press, expected 2.5 s at most (+ $5 s allowance)"
-    e2e_ok "the fax arrives 1.5 to 2.5 s after the key press"
+        e2e_fail "the fax showed too late: not before $latest s after the click on Send, expected 2.5 s at most (+ $5 s allowance)"
+    e2e_ok "the fax arrives 1.5 to 2.5 s after the click on Send"
 }

@@ -1,10 +1,10 @@
 # shellcheck shell=bash
 # The X11 harness of the end-to-end tests and of the benchmark: a private X server with a
 # window manager, the real program on it, and helpers that find its windows by exact
-# title, read what the X server knows about them, type and pick menu items, and wait,
-# always within a time limit, for something to happen. Source it from a script, which
-# then calls e2e_start_display. The end-to-end tests source it through tests/e2e/lib.sh,
-# which adds their checks.
+# title, read what the X server knows about them, reach boxes and buttons by name, type
+# and pick menu items, and wait, always within a time limit, for something to happen.
+# Source it from a script, which then calls e2e_start_display. The end-to-end tests
+# source it through tests/e2e/lib.sh, which adds their checks.
 #
 # Every process started here is stopped on every way out of the script (normal end,
 # failure, Ctrl-C, SIGTERM from CTest).
@@ -492,6 +492,53 @@ e2e_clipboard_is() { [ "$(e2e_clipboard)" = "$1" ]; }
 
 # e2e_close ID: asks the window manager to close the window (WM_DELETE_WINDOW).
 e2e_close() { e2e_x wmctrl -i -c "$1" || e2e_fail "wmctrl cannot close window $1"; }
+
+# ---------------------------------------------------------------------------------------
+# Boxes and buttons, by name
+
+# e2e_read_places COMMAND...: runs COMMAND, which lists where the boxes and buttons of the
+# program's windows are (tests/e2e/places.cpp), and keeps the list for e2e_point.
+e2e_read_places()
+{
+    "$@" >"$E2E_TMP/places.out" 2>"$E2E_TMP/places.err" && [ -s "$E2E_TMP/places.out" ] ||
+        e2e_fail "no list of the controls' places from $*: $(cat "$E2E_TMP/places.err")"
+    tr -d '\r' <"$E2E_TMP/places.out" >"$E2E_TMP/places" # Windows ends its lines with CR LF
+}
+
+# e2e_place_of ID NAME: sets E2E_PX E2E_PY to the middle of the box or button that
+# assistive tools name NAME ("Send", "Receive Fax In") in the window ID, in the window's
+# pixels; fails saying which control it cannot find.
+e2e_place_of()
+{
+    local title window place x y w h
+    title=$(e2e_x xdotool getwindowname "$1" 2>/dev/null) || e2e_fail "window $1 is gone"
+    window=$(printf '%s' "$title" | sed -e 's/^ *//' -e 's/ *$//')
+    place=$(awk -F'\t' -v w="$window" -v c="$2" '$1 == w && $2 == c { print $3, $4, $5, $6; exit }' \
+        "$E2E_TMP/places")
+    [ -n "$place" ] || e2e_fail "no control named '$2' in the window '$window' (it has: $(awk -F'\t' \
+        -v w="$window" '$1 == w { printf "%s%s", s, $2; s = ", " }' "$E2E_TMP/places"))"
+    read -r x y w h <<<"$place"
+    E2E_PX=$((x + w / 2)) E2E_PY=$((y + h / 2))
+}
+
+# e2e_point ID NAME: moves the pointer to the middle of that control.
+e2e_point()
+{
+    e2e_place_of "$1" "$2"
+    e2e_x xdotool mousemove --window "$1" "$E2E_PX" "$E2E_PY" ||
+        e2e_fail "xdotool cannot move the pointer to '$2'"
+}
+
+# e2e_click ID NAME: clicks that control, and puts the pointer back where it was.
+e2e_click()
+{
+    local pointer
+    e2e_place_of "$1" "$2"
+    pointer=$(e2e_x xdotool getmouselocation | sed 's/x:\([0-9]*\) y:\([0-9]*\).*/\1 \2/')
+    # shellcheck disable=SC2086 # x y
+    e2e_x xdotool mousemove --window "$1" "$E2E_PX" "$E2E_PY" click 1 mousemove $pointer ||
+        e2e_fail "xdotool cannot click '$2'"
+}
 
 # ---------------------------------------------------------------------------------------
 # Where windows go
