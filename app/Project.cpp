@@ -1,3 +1,4 @@
+// The project's windows and its start-up.
 #include "app/Project.h"
 
 #include "forms/Forms.h"

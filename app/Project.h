@@ -1,3 +1,5 @@
+// The project: the program's four windows, which one starts it, and what it needs before
+// its first window.
 #pragma once
 
 namespace vb {

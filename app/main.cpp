@@ -1,3 +1,4 @@
+// The program's entry: the project run by the forms runtime until the program ends.
 #include "app/Project.h"
 #include "platform/Startup.h"
 

@@ -5,9 +5,11 @@
 # In a git checkout, the files are the tracked ones and the untracked ones that are not
 # ignored, as they are in the work tree; elsewhere (a tree unpacked from such an archive)
 # every file but those of .git and of build folders. The archive depends only on those
-# files: names sorted, one time stamp for all (SOURCE_DATE_EPOCH if set, else the time of
-# the last commit, else the newest file's, which an unpacked archive gives back), owner
-# 0:0, permissions rw-r--r-- or rwxr-xr-x, and no name or time in the gzip header.
+# files: names sorted, one time stamp for all, owner 0:0, permissions rw-r--r-- or
+# rwxr-xr-x, and no name or time in the gzip header. The time is the source's
+# (SourceDateEpoch.cmake: the last commit's), else the newest file's; it is also written,
+# as a number, into the file SOURCE_DATE_EPOCH at the end of the archive, from which a
+# build of the unpacked tree, with no git history, takes the same time again.
 #
 # Variables: SOURCE_DIR, BINARY_DIR (left out), ARCHIVE, PREFIX, TAR (GNU tar), GZIP.
 cmake_minimum_required(VERSION 3.22)
@@ -17,8 +19,10 @@ foreach(var SOURCE_DIR BINARY_DIR ARCHIVE PREFIX TAR GZIP)
     endif()
 endforeach()
 
+include("${CMAKE_CURRENT_LIST_DIR}/SourceDateEpoch.cmake")
+quoriam_source_date_epoch(epoch "${SOURCE_DIR}")
+
 set(files "")
-set(epoch "$ENV{SOURCE_DATE_EPOCH}")
 find_program(GIT git)
 if(GIT)
     execute_process(COMMAND "${GIT}" -c core.quotePath=off ls-files --cached --others
@@ -29,11 +33,6 @@ if(GIT)
         string(REPLACE "\n" ";" files "${listing}")
         list(REMOVE_ITEM files "")
         # (None in a folder that a repository around it ignores.)
-        if(files AND NOT epoch)
-            execute_process(COMMAND "${GIT}" log -1 --format=%ct
-                            WORKING_DIRECTORY "${SOURCE_DIR}"
-                            OUTPUT_VARIABLE epoch OUTPUT_STRIP_TRAILING_WHITESPACE ERROR_QUIET)
-        endif()
     endif()
 endif()
 # Folders left out: the build folder, wherever it is, and outside git .git and every
@@ -58,7 +57,11 @@ foreach(file IN LISTS files)
             set(keep FALSE)
         endif()
     endforeach()
-    # Files listed by git but deleted from the work tree are not there to take.
+    # Files listed by git but deleted from the work tree are not there to take; the
+    # time's own file is written anew below.
+    if(file STREQUAL "SOURCE_DATE_EPOCH")
+        set(keep FALSE)
+    endif()
     if(keep AND (EXISTS "${SOURCE_DIR}/${file}" OR IS_SYMLINK "${SOURCE_DIR}/${file}"))
         list(APPEND kept "${file}")
     endif()
@@ -79,10 +82,12 @@ endif()
 
 list(JOIN kept "\n" listing)
 file(WRITE "${ARCHIVE}.files" "${listing}\n")
+file(WRITE "${ARCHIVE}.time/SOURCE_DATE_EPOCH" "${epoch}\n")
 execute_process(
     COMMAND "${TAR}" --create --file=- --format=gnu --no-recursion --verbatim-files-from
             "--files-from=${ARCHIVE}.files" --sort=name "--mtime=@${epoch}" --owner=0 --group=0
             --numeric-owner --mode=u+rw,go-w,a+rX "--transform=flags=r;s|^|${PREFIX}/|"
+            -C "${ARCHIVE}.time" SOURCE_DATE_EPOCH
     COMMAND "${GZIP}" -9n
     WORKING_DIRECTORY "${SOURCE_DIR}"
     OUTPUT_FILE "${ARCHIVE}.new"
@@ -92,3 +97,4 @@ if(NOT statuses STREQUAL "0;0")
 endif()
 file(COPY_FILE "${ARCHIVE}.new" "${ARCHIVE}" ONLY_IF_DIFFERENT)
 file(REMOVE "${ARCHIVE}.new" "${ARCHIVE}.files")
+file(REMOVE_RECURSE "${ARCHIVE}.time")

@@ -89,6 +89,14 @@ if(NOT WIN32)
     set(CPACK_PACKAGING_INSTALL_PREFIX "/usr")
 endif()
 set(CPACK_STRIP_FILES ON)
+# Every file in the package, and the package's own archives, carry the source's time
+# (Reproducible.cmake), not the time they were made: CPack reads SOURCE_DATE_EPOCH, set
+# here when it reads its configuration, unless the environment sets it.
+if(NOT QUORIAM_SOURCE_DATE_EPOCH STREQUAL "")
+    set(CPACK_PROJECT_CONFIG_FILE "${PROJECT_BINARY_DIR}/CPackSourceDateEpoch.cmake")
+    file(CONFIGURE OUTPUT "${CPACK_PROJECT_CONFIG_FILE}" @ONLY CONTENT
+         "if(NOT DEFINED ENV{SOURCE_DATE_EPOCH})\n    set(ENV{SOURCE_DATE_EPOCH} @QUORIAM_SOURCE_DATE_EPOCH@)\nendif()\n")
+endif()
 
 set(CPACK_DEBIAN_PACKAGE_NAME "quoriam")
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)

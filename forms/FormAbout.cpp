@@ -10,39 +10,29 @@ namespace {
 constexpr FontRecord nachtmere{.face = "Nachtmere", .size = 142500, .weight = 700};
 
 constexpr ControlDescription controls[] = {
-    {.name = "Picture1",
-     .kind = Kind::PictureBox,
-     .left = 120,
-     .top = 120,
-     .width = 480,
-     .height = 480,
-     .tabIndex = 0,
-     .picture = Image::ProgramIcon,
-     .autoSize = true},
-    {.name = "Label2",
-     .kind = Kind::Label,
-     .left = 120,
-     .top = 1200,
-     .width = 4335,
-     .height = 1095,
-     .caption = TRANSLATABLE("FormAbout",
-                             "Quoriam sends a fax that never was.  Say who it is from, who it "
-                             "is for and what it says, pick a delay, and watch it arrive.  "
-                             "Fool your friends kindly!"),
-     .tabIndex = 2,
-     .alignment = Center,
-     .backStyle = Transparent},
-    {.name = "Line1", .kind = Kind::Line, .x1 = 4440, .y1 = 1080, .x2 = 120, .y2 = 1080},
-    {.name = "Label1",
-     .kind = Kind::Label,
-     .left = 720,
-     .top = 120,
-     .width = 3735,
-     .height = 855,
-     .caption = TRANSLATABLE("FormAbout", "Quoriam-The Only Fake Fax Creator Program"),
-     .tabIndex = 1,
-     .alignment = Center,
-     .font = &nachtmere},
+    PictureBoxDescription{.name = "Picture1",
+                          .place = {.left = 120, .top = 120, .width = 480, .height = 480},
+                          .tabIndex = 0,
+                          .picture = Image::ProgramIcon,
+                          .autoSize = true},
+    LabelDescription{
+        .name = "Label2",
+        .place = {.left = 120, .top = 1200, .width = 4335, .height = 1095},
+        .caption = TRANSLATABLE("FormAbout",
+                                "Quoriam sends a fax that never was.  Say who it is from, who it "
+                                "is for and what it says, pick a delay, and watch it arrive.  "
+                                "Fool your friends kindly!"),
+        .tabIndex = 2,
+        .alignment = Center,
+        .backStyle = Transparent},
+    LineDescription{.name = "Line1", .x1 = 4440, .y1 = 1080, .x2 = 120, .y2 = 1080},
+    LabelDescription{.name = "Label1",
+                     .place = {.left = 720, .top = 120, .width = 3735, .height = 855},
+                     .caption =
+                         TRANSLATABLE("FormAbout", "Quoriam-The Only Fake Fax Creator Program"),
+                     .tabIndex = 1,
+                     .alignment = Center,
+                     .font = &nachtmere},
 };
 
 constexpr FormDescription description{

@@ -1,3 +1,4 @@
+// The wait, counted from the clock reading rounded to whole seconds, and that rounding.
 #include "modules/Timing.h"
 
 #include "platform/Clock.h"

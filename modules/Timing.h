@@ -1,3 +1,5 @@
+// The timing module: WaitSeconds, the wait that keeps the program responsive while a fax
+// is on its way.
 #pragma once
 
 #include <cstdint>

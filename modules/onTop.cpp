@@ -1,3 +1,4 @@
+// KeepOnTop through the system's SetWindowPos.
 #include "modules/onTop.h"
 
 // The module declares the user32 constants it passes under their Windows names, which

@@ -1,3 +1,4 @@
+// The onTop module: KeepOnTop, which makes a window stay above ordinary windows.
 #pragma once
 
 #include "platform/Runtime.h"

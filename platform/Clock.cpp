@@ -1,3 +1,4 @@
+// The real clocks, and the one that tests may put in their place.
 #include "platform/Clock.h"
 
 #include "platform/WindowSet.h"

@@ -1,3 +1,4 @@
+// Asking X11 and Wayland displays whether they answer.
 #include "platform/DisplayProbe.h"
 
 #include <QtGui/qtguiglobal.h>
@@ -21,8 +22,8 @@ namespace vb {
 
 namespace {
 
-// The X server named by DISPLAY accepts this user (it runs, and lets the user in).
-bool x11Reachable()
+// The X server `display` accepts this user (it runs, and lets the user in).
+bool x11Reachable(const QByteArray &display)
 {
 #if QT_CONFIG(xcb)
     // libxcb writes a server's refusal to the standard error, where Qt's own attempt to
@@ -32,7 +33,7 @@ bool x11Reachable()
     const int nowhere = ::open("/dev/null", O_WRONLY | O_CLOEXEC);
     if (nowhere >= 0)
         ::dup2(nowhere, STDERR_FILENO);
-    xcb_connection_t *connection = xcb_connect(nullptr, nullptr);
+    xcb_connection_t *connection = xcb_connect(display.constData(), nullptr);
     const bool reached = !xcb_connection_has_error(connection);
     xcb_disconnect(connection);
     if (standardError >= 0) {
@@ -43,18 +44,17 @@ bool x11Reachable()
         ::close(nowhere);
     return reached;
 #else
+    Q_UNUSED(display);
     return false;
 #endif
 }
 
-// A Wayland compositor listens on the socket WAYLAND_DISPLAY names (default wayland-0),
-// in XDG_RUNTIME_DIR unless the name is a path.
-bool waylandReachable()
+// A Wayland compositor listens on the socket `display` names, in XDG_RUNTIME_DIR unless
+// the name is a path.
+bool waylandReachable(const QByteArray &display)
 {
 #ifdef Q_OS_UNIX
-    QByteArray path = qgetenv("WAYLAND_DISPLAY");
-    if (path.isEmpty())
-        path = "wayland-0";
+    QByteArray path = display;
     if (!path.startsWith('/')) {
         const QByteArray runtimeDir = qgetenv("XDG_RUNTIME_DIR");
         if (runtimeDir.isEmpty())
@@ -74,18 +74,19 @@ bool waylandReachable()
     ::close(fd);
     return reached;
 #else
+    Q_UNUSED(display);
     return false;
 #endif
 }
 
 } // namespace
 
-bool displayReachable(const QByteArray &platform)
+bool displayReachable(const QByteArray &platform, const QByteArray &display)
 {
     if (platform == "xcb")
-        return x11Reachable();
+        return x11Reachable(display);
     if (platform.startsWith("wayland"))
-        return waylandReachable();
+        return waylandReachable(display);
     return platform == "offscreen" || platform == "minimal";
 }
 

@@ -1,12 +1,21 @@
+// Units and texts of descriptions, the building of controls, menus and the tab order.
 #include "platform/FormBuilder.h"
 
-#include "platform/Controls.h"
-#include "platform/Resources.h"
-#include "platform/TextBoxes.h"
+#include "platform/FormEvents.h"
 #include "platform/Translation.h"
+// Every kind of control, each with its build(): one line a kind.
+#include "platform/controls/CommandButtonControl.h"
+#include "platform/controls/FrameControl.h"
+#include "platform/controls/LabelControl.h"
+#include "platform/controls/LineControl.h"
+#include "platform/controls/PictureBoxControl.h"
+#include "platform/controls/ShapeControl.h"
+#include "platform/controls/TextBoxControl.h"
+#include "platform/controls/TimerControl.h"
 
 #include <QMenuBar>
-#include <QPushButton>
+#include <QTimer>
+#include <QWidget>
 
 #include <algorithm>
 #include <cmath>
@@ -16,6 +25,12 @@ namespace vb {
 int toPixels(Twips twips)
 {
     return static_cast<int>(std::lround(twips / 15.0));
+}
+
+QRect toPixels(const Place &place)
+{
+    return QRect(toPixels(place.left), toPixels(place.top), toPixels(place.width),
+                 toPixels(place.height));
 }
 
 QColor toQColor(Colour colour)
@@ -28,96 +43,29 @@ QString toQString(std::string_view text)
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-bool takesFocus(Kind kind)
+QString descriptionText(const QWidget *in, std::string_view text)
 {
-    return kind == Kind::TextBox || kind == Kind::CommandButton || kind == Kind::PictureBox;
+    return captionText(in->window()->objectName().toStdString(), text);
 }
 
-namespace {
-
-// A control's caption (or a text box's text) in the user's language; the window's name
-// is the context of its texts.
-QString shownCaption(const ControlDescription &control, QWidget *container)
+QObject *buildControl(const ControlDescription &control, QWidget *container, FormEvents &events)
 {
-    return captionText(container->window()->objectName().toStdString(), control.caption);
-}
-
-QWidget *buildLabel(const ControlDescription &control, QWidget *container)
-{
-    auto *label =
-        new LabelControl(shownCaption(control, container), control.alignment == Center, container);
-    label->setAutoFillBackground(control.backStyle == Opaque);
-    // Labels do not take their window's colour: the grey of buttons, and their ForeColor.
-    QPalette colours = label->palette();
-    colours.setColor(QPalette::Window, colours.color(QPalette::Button));
-    colours.setColor(QPalette::WindowText, control.foreColor ? toQColor(*control.foreColor)
-                                                             : colours.color(QPalette::ButtonText));
-    label->setPalette(colours);
-    return label;
-}
-
-QWidget *buildTextBox(const ControlDescription &control, QWidget *container)
-{
-    if (!control.multiLine)
-        return new LineBox(shownCaption(control, container), container);
-    auto *box = new MultiLineBox(shownCaption(control, container), container);
-    const auto policy =
-        control.scrollBars == BothScrollBars ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff;
-    box->setHorizontalScrollBarPolicy(policy);
-    box->setVerticalScrollBarPolicy(policy);
-    return box;
-}
-
-} // namespace
-
-QWidget *buildControl(const ControlDescription &control, QWidget *container)
-{
-    QRect geometry(toPixels(control.left), toPixels(control.top), toPixels(control.width),
-                   toPixels(control.height));
-    QWidget *widget = nullptr;
-    switch (control.kind) {
-    case Kind::Label:
-        widget = buildLabel(control, container);
-        break;
-    case Kind::TextBox:
-        widget = buildTextBox(control, container);
-        break;
-    case Kind::CommandButton: {
-        auto *button = new QPushButton(shownCaption(control, container), container);
-        button->setAutoDefault(false); // no button is a default button
-        widget = button;
-        break;
-    }
-    case Kind::Frame:
-        widget = new FrameControl(shownCaption(control, container), container);
-        break;
-    case Kind::PictureBox: {
-        const QPixmap image = picture(control.picture);
-        if (control.autoSize)
-            geometry.setSize(image.deviceIndependentSize().toSize());
-        widget = new PictureBoxControl(image, container);
-        break;
-    }
-    case Kind::Line: {
-        const QPoint from(toPixels(control.x1), toPixels(control.y1));
-        const QPoint to(toPixels(control.x2), toPixels(control.y2));
-        widget = new LineControl(from, to, container);
-        geometry = widget->geometry();
-        break;
-    }
-    case Kind::Shape:
-        widget = new ShapeControl(container);
-        break;
-    case Kind::Timer:
-        return nullptr;
-    }
-    widget->setObjectName(toQString(control.name));
-    widget->setGeometry(geometry);
-    if (control.font)
-        widget->setFont(fontFor(*control.font));
-    widget->setFocusPolicy(takesFocus(control.kind) ? Qt::StrongFocus : Qt::NoFocus);
-    widget->setVisible(control.visible);
-    return widget;
+    return control.read([&](const auto &description) -> QObject * {
+        auto *built = build(description, container, events); // by the code of its kind
+        built->setObjectName(toQString(description.name));
+        if constexpr (std::is_convertible_v<decltype(built), QWidget *>) {
+            QWidget *widget = built;
+            const bool focus = description.kind.focus;
+            widget->setFocusPolicy(focus ? Qt::StrongFocus : Qt::NoFocus);
+            if (focus)
+                events.raiseGotFocusOn(widget, description.name);
+            bool visible = true;
+            if constexpr (requires { description.visible; })
+                visible = description.visible;
+            widget->setVisible(visible);
+        }
+        return built;
+    });
 }
 
 std::map<std::string_view, QAction *> buildMenus(QMenuBar *bar,
@@ -130,8 +78,7 @@ std::map<std::string_view, QAction *> buildMenus(QMenuBar *bar,
             std::any_of(menus.begin(), menus.end(),
                         [&](const MenuDescription &other) { return other.parent == entry.name; });
         QMenu *parent = entry.parent.empty() ? nullptr : opened.at(entry.parent);
-        const QString caption =
-            captionText(bar->window()->objectName().toStdString(), entry.caption);
+        const QString caption = descriptionText(bar, entry.caption);
         if (hasChildren) {
             QMenu *menu = parent ? parent->addMenu(caption) : bar->addMenu(caption);
             menu->setObjectName(toQString(entry.name));

@@ -1,10 +1,12 @@
-// Building a window's widgets from its description: each control's widget at its place in
-// its container, in its colours and font; the menus; the tab order.
+// Building a window's widgets from its description: the units and texts of descriptions as
+// Qt takes them, each control by the code of its kind (platform/controls/), the menus,
+// the tab order.
 #pragma once
 
 #include "forms/Description.h"
 
 #include <QColor>
+#include <QRect>
 #include <QString>
 
 #include <map>
@@ -14,19 +16,28 @@
 
 class QAction;
 class QMenuBar;
+class QObject;
 class QWidget;
 
 namespace vb {
 
+class FormEvents;
+
 // Twips to logical pixels, at a fixed 15 twips per pixel.
 int toPixels(Twips twips);
+// Where a control stands in its container, in pixels.
+QRect toPixels(const Place &place);
 QColor toQColor(Colour colour);
 QString toQString(std::string_view text);
-bool takesFocus(Kind kind);
+// The text a widget shows for a text of a description: a window's caption, a control's
+// caption or text, a menu entry, in the user's language; `in` is the widget or its
+// container, whose window's name is the context of the translation. Every such text
+// becomes a widget's text here.
+QString descriptionText(const QWidget *in, std::string_view text);
 
-// The widget of a control other than a timer, built hidden in its container if the
-// control is not visible.
-QWidget *buildControl(const ControlDescription &control, QWidget *container);
+// A control as the code of its kind builds it in its container, raising its events through
+// `events`: a widget (hidden if the control is not visible), or a timer.
+QObject *buildControl(const ControlDescription &control, QWidget *container, FormEvents &events);
 
 // The menus of the bar, and F10 to open the first. Returns the actions of the entries
 // without children, which raise Click, by name.

@@ -1,10 +1,7 @@
-// Turns what happens to a window's widgets into the window's events, raised to its
-// handlers by name: Click (buttons, picture boxes, text boxes, menu entries), GotFocus,
-// Change (text boxes) and Timer. Also: Enter presses the focused button, as on the
-// desktops users know.
+// Raises a window's events to its handlers by name: what the code of each kind of control
+// (platform/controls/) and the window's menu entries ask for, from Qt's signals, clicks and
+// focus changes. A click on a control of a hidden window is ignored.
 #pragma once
-
-#include "forms/Description.h"
 
 #include <QObject>
 #include <QPointer>
@@ -12,8 +9,6 @@
 #include <map>
 #include <string_view>
 
-class QAction;
-class QTimer;
 class QWidget;
 
 namespace vb {
@@ -25,9 +20,17 @@ class FormEvents : public QObject
 public:
     explicit FormEvents(FormWindow &window);
 
-    void watch(const ControlDescription &control, QWidget *widget);
-    void watch(const ControlDescription &control, QTimer *timer);
-    void watch(std::string_view menuEntry, QAction *action);
+    // Raises `event` of `control` whenever `sender` emits `signal`.
+    template <class Sender, class Signal>
+    void raiseOn(Sender *sender, Signal signal, std::string_view control, std::string_view event)
+    {
+        connect(sender, signal, this, [this, control, event] { raise(control, event); });
+    }
+    // Raises Click when the left button is released over `widget`.
+    void raiseClicksOn(QWidget *widget, std::string_view control);
+    // Raises GotFocus when the focus moves to `widget`, not when its window is activated
+    // again with the focus still on it.
+    void raiseGotFocusOn(QWidget *widget, std::string_view control);
 
     // Runs the handler `<control>_<event>` of the window, if it has one.
     void raise(std::string_view control, std::string_view event);
@@ -36,10 +39,8 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    void watchEvents(QObject *object, const ControlDescription &control);
-
     FormWindow &window_;
-    std::map<const QObject *, const ControlDescription *> byObject_;
+    std::map<const QObject *, std::string_view> clicks_, focus_;
     QPointer<QWidget> lastFocus_;
 };
 

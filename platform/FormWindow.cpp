@@ -1,19 +1,21 @@
+// Building a window, its controls' properties, the names of window and controls, and
+// the closing of the window.
 #include "platform/FormWindow.h"
 
-#include "platform/Controls.h"
+#include "platform/ClientArea.h"
 #include "platform/FormBuilder.h"
 #include "platform/FormEvents.h"
 #include "platform/Placement.h"
-#include "platform/Properties.h"
 #include "platform/Resources.h"
 #include "platform/Runtime.h"
 #include "platform/Stacking.h"
 #include "platform/Translation.h"
 #include "platform/WindowSet.h"
 
+#include <QAction>
 #include <QCloseEvent>
-#include <QCoreApplication>
 #include <QMenuBar>
+#include <QMetaProperty>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -29,7 +31,7 @@ FormWindow::FormWindow(const FormDefinition &definition)
 {
     const FormDescription &form = definition.description;
     setObjectName(toQString(form.name));
-    setWindowTitle(captionText(form.name, form.caption));
+    setWindowTitle(descriptionText(this, form.caption));
     if (form.icon == Image::ProgramIcon)
         setWindowIcon(programIcon());
 
@@ -53,10 +55,9 @@ FormWindow::FormWindow(const FormDefinition &definition)
         menuBar_ = new QMenuBar(this);
         layout->setMenuBar(menuBar_);
         for (const auto &[name, action] : buildMenus(menuBar_, form.menus))
-            events_->watch(name, action);
+            events_->raiseOn(action, &QAction::triggered, name, "Click");
     }
     buildControls();
-    nameForAssistiveTools();
     layout->activate();
     askForFrame(*this);
 }
@@ -68,26 +69,20 @@ void FormWindow::buildControls()
     std::map<std::string_view, QWidget *> containers{{std::string_view{}, client_}};
     std::vector<Focusable> focusable;
     for (const ControlDescription *control : buildingOrder(definition_.description.controls)) {
-        QWidget *widget = buildControl(*control, containers.at(control->container));
-        if (control->kind == Kind::Frame)
-            containers[control->name] = widget;
-        if (takesFocus(control->kind) && control->tabIndex >= 0)
-            focusable.push_back({control->tabIndex, widget});
-        events_->watch(*control, widget);
-        controls_[std::string(control->name)] = Entry{control, widget, nullptr};
+        QObject *built = buildControl(*control, containers.at(control->container()), *events_);
+        auto *widget = qobject_cast<QWidget *>(built);
+        if (widget)
+            containers[control->name()] = widget;
+        if (widget && control->tabStop() >= 0)
+            focusable.push_back({control->tabStop(), widget});
+        controls_[std::string(control->name())] =
+            Entry{control, widget, qobject_cast<QTimer *>(built)};
     }
     setTabOrderOf(std::move(focusable));
-    for (const ControlDescription &control : definition_.description.controls) {
-        if (control.kind != Kind::Timer)
-            continue;
-        // Timers tick from the start, also while the window is hidden.
-        auto *timer = new QTimer(this);
-        timer->setObjectName(toQString(control.name));
-        timer->setInterval(control.interval);
-        events_->watch(control, timer);
-        controls_[std::string(control.name)] = Entry{&control, nullptr, timer};
-        if (control.interval > 0)
-            timer->start();
+    // Boxes and values are named by their headings.
+    for (auto &[name, entry] : controls_) {
+        if (!entry.description->heading().empty())
+            nameByHeading(entry);
     }
 }
 
@@ -109,59 +104,80 @@ const FormWindow::Entry &FormWindow::control(std::string_view name) const
     return it->second;
 }
 
-QString FormWindow::text(std::string_view name) const
+namespace {
+
+[[noreturn]] void noSuchProperty(std::string_view control, const char *property)
 {
-    return textOf(control(name).widget, name);
+    throw Error(Error::PropertyNotSupported, "Object doesn't support this property or method: " +
+                                                 std::string(control) + "." + property);
 }
 
-void FormWindow::setText(std::string_view name, const QString &text)
+// A property of a control's widget as handlers name it: a Qt property that the code of its
+// kind declares.
+QMetaProperty propertyOf(QObject *object, std::string_view control, const char *property)
 {
-    setTextOf(control(name).widget, name, text);
+    const int index = object ? object->metaObject()->indexOfProperty(property) : -1;
+    if (index < 0)
+        noSuchProperty(control, property);
+    return object->metaObject()->property(index);
 }
 
-QString FormWindow::caption(std::string_view name) const
+} // namespace
+
+QString FormWindow::read(std::string_view name, const char *property) const
 {
-    return captionOf(control(name).widget, name);
+    QWidget *widget = control(name).widget;
+    return propertyOf(widget, name, property).read(widget).toString();
+}
+
+bool FormWindow::write(std::string_view name, const char *property, const QString &value)
+{
+    QWidget *widget = control(name).widget;
+    const QMetaProperty meta = propertyOf(widget, name, property);
+    // An unchanged caption is not painted again, an unchanged text raises no Change.
+    return meta.read(widget).toString() != value && meta.write(widget, value);
 }
 
 void FormWindow::setCaption(std::string_view name, const QString &caption)
 {
-    const Entry &entry = control(name);
-    if (setCaptionOf(entry.widget, name, caption) && !entry.description->heading.empty())
-        nameByHeading(entry);
+    if (!write(name, "Caption", caption))
+        return;
+    // The names that come from this caption: its own, and those of the controls it heads.
+    for (auto &[other, entry] : controls_) {
+        const std::string_view heading = entry.description->heading();
+        if (!heading.empty() && (other == name || heading == name))
+            nameByHeading(entry);
+    }
 }
 
 void FormWindow::setControlVisible(std::string_view name, bool visible)
 {
-    setVisibleOf(control(name).widget, name, visible);
-}
-
-void FormWindow::nameForAssistiveTools()
-{
-    // Titles pushed right with spaces are read without them, the icon by what it shows,
-    // and boxes and values by their headings.
-    setAccessibleName(windowTitle().trimmed());
-    for (auto &[name, entry] : controls_) {
-        if (entry.widget && !entry.description->heading.empty())
-            nameByHeading(entry);
-        else if (entry.widget && entry.description->kind == Kind::PictureBox)
-            entry.widget->setAccessibleName(
-                QCoreApplication::translate("Accessibility", "Quoriam icon"));
-    }
+    QWidget *widget = control(name).widget;
+    if (!widget)
+        noSuchProperty(name, "Visible"); // a timer
+    widget->setVisible(visible);
 }
 
 void FormWindow::nameByHeading(const Entry &entry)
 {
-    QString heading = caption(entry.description->heading).trimmed();
+    QString heading = caption(entry.description->heading()).trimmed();
     if (heading.endsWith(u':')) {
         heading.chop(1);
         heading = std::move(heading).trimmed(); // also the space before a French colon
     }
-    // A text box shows its value to assistive tools itself; a label's value goes into
-    // its name after the heading.
-    if (auto *label = qobject_cast<LabelControl *>(entry.widget))
-        heading = headingAndValue(std::move(heading), label->caption());
+    // A text box shows its value to assistive tools itself; a value with a caption (a
+    // label) goes into its name after the heading.
+    if (entry.widget->metaObject()->indexOfProperty("Caption") >= 0)
+        heading = headingAndValue(std::move(heading), caption(entry.description->name()));
     entry.widget->setAccessibleName(heading);
+}
+
+void FormWindow::changeEvent(QEvent *event)
+{
+    // A title pushed right with spaces is read without them.
+    if (event->type() == QEvent::WindowTitleChange)
+        setAccessibleName(windowTitle().trimmed());
+    QWidget::changeEvent(event);
 }
 
 void FormWindow::showForm()

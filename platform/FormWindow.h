@@ -1,6 +1,7 @@
 // A window built from its description: the top-level widget with its menu bar, client
-// area and controls, each control reachable by name, and its properties as handlers see
-// them. How the widgets are made is in FormBuilder, the order they stack in in Stacking,
+// area and controls, each control reachable by name, its properties as handlers see them,
+// and the names assistive tools read, which follow the captions they come from. How each
+// kind of control is made is in platform/controls/, the order they stack in in Stacking,
 // how they raise the window's events in FormEvents, where the window opens in Placement.
 #pragma once
 
@@ -41,10 +42,11 @@ public:
     QWidget *clientArea() const { return client_; }
     QMenuBar *menuBar() const { return menuBar_; }
 
-    // Property access as handlers see it.
-    QString text(std::string_view control) const;
-    void setText(std::string_view control, const QString &text);
-    QString caption(std::string_view control) const;
+    // Property access as handlers see it: Text and Caption are the Qt properties that the
+    // code of each kind declares; the runtime's error for a control without them.
+    QString text(std::string_view control) const { return read(control, "Text"); }
+    void setText(std::string_view control, const QString &text) { write(control, "Text", text); }
+    QString caption(std::string_view control) const { return read(control, "Caption"); }
     void setCaption(std::string_view control, const QString &caption);
     void setControlVisible(std::string_view control, bool visible);
 
@@ -53,11 +55,14 @@ public:
     void stopTimers();
 
 protected:
+    void changeEvent(QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
 private:
     void buildControls();
-    void nameForAssistiveTools();
+    QString read(std::string_view control, const char *property) const;
+    // Returns whether the value changed.
+    bool write(std::string_view control, const char *property, const QString &value);
     void nameByHeading(const Entry &entry);
 
     const FormDefinition &definition_;

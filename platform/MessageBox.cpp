@@ -1,5 +1,7 @@
+// Building and showing a message box, as wide as its title needs.
 #include "platform/MessageBox.h"
 
+#include "platform/Placement.h"
 #include "platform/Resources.h"
 #include "platform/Runtime.h"
 #include "platform/WindowSet.h"
@@ -19,14 +21,23 @@ namespace vb {
 
 namespace {
 
-// A box that comes back when a window manager minimises it anyway (some offer that on
-// every window): minimised, a modal box would leave the program looking frozen.
+// A box centred on its window at the size it ends with (Qt places it before it has taken
+// that size), which comes back when a window manager minimises it anyway (some offer that
+// on every window): minimised, a modal box would leave the program looking frozen.
 class ModalBox : public QMessageBox
 {
 public:
     using QMessageBox::QMessageBox;
 
 protected:
+    void showEvent(QShowEvent *event) override
+    {
+        QMessageBox::showEvent(event); // gives the box its final size
+        if (!placed_)
+            centreOnOwner(*this, parentWidget());
+        placed_ = true;
+    }
+
     void changeEvent(QEvent *event) override
     {
         QMessageBox::changeEvent(event);
@@ -37,6 +48,9 @@ protected:
                 activateWindow();
             });
     }
+
+private:
+    bool placed_ = false;
 };
 
 // The width a window needs for its title in the title bar, with room for the bar's buttons.

@@ -1,3 +1,5 @@
+// The program's message boxes: one OK button, the style's icon, modal, on top, owned by
+// the window whose handler raised them.
 #pragma once
 
 #include <QString>

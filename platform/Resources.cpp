@@ -1,3 +1,4 @@
+// Loading the compiled-in pictures and fonts, and the faces the windows name.
 #include "platform/Resources.h"
 
 #include <QFontDatabase>

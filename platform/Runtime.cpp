@@ -1,3 +1,4 @@
+// The handlers' operations, each passed on to the window set or to Qt.
 #include "platform/Runtime.h"
 
 #include "platform/FormWindow.h"

@@ -1,30 +1,26 @@
+// The order in which a window's controls are built.
 #include "platform/Stacking.h"
 
 namespace vb {
 
-bool isWindowLayer(Kind kind)
-{
-    return kind == Kind::TextBox || kind == Kind::CommandButton || kind == Kind::Frame ||
-           kind == Kind::PictureBox;
-}
-
 std::vector<const ControlDescription *> buildingOrder(std::span<const ControlDescription> controls)
 {
     std::vector<const ControlDescription *> order;
-    const auto addLayer = [&](std::string_view container, bool windowLayer) {
+    const auto addLayer = [&](std::string_view container, Layer layer) {
         for (auto it = controls.rbegin(); it != controls.rend(); ++it) {
-            if (it->container == container && it->kind != Kind::Timer &&
-                isWindowLayer(it->kind) == windowLayer)
+            if (it->container() == container && it->kind().layer == layer)
                 order.push_back(&*it);
         }
     };
-    addLayer({}, false);
-    addLayer({}, true);
+    addLayer({}, Layer::Drawn);
+    addLayer({}, Layer::Window);
     for (const ControlDescription &control : controls) {
-        if (control.kind == Kind::Frame) {
-            addLayer(control.name, false);
-            addLayer(control.name, true);
-        }
+        addLayer(control.name(), Layer::Drawn); // what a frame holds
+        addLayer(control.name(), Layer::Window);
+    }
+    for (const ControlDescription &control : controls) {
+        if (control.kind().layer == Layer::None)
+            order.push_back(&control);
     }
     return order;
 }

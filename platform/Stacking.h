@@ -12,11 +12,9 @@
 
 namespace vb {
 
-bool isWindowLayer(Kind kind);
-
-// The controls other than timers, in the order to build them: for the window and then for
-// each frame (a frame built before what it contains), its drawn layer and then its window
-// layer, each from its last control to its first.
+// The controls in the order to build them: for the window and then for each frame (a frame
+// built before what it holds), its drawn layer and then its window layer, each from its
+// last control to its first; then the timers, which are not drawn, in their order.
 std::vector<const ControlDescription *> buildingOrder(std::span<const ControlDescription> controls);
 
 } // namespace vb

@@ -1,3 +1,4 @@
+// The application object, the choice of platform, and the run of the project.
 #include "platform/Startup.h"
 
 #include "platform/Resources.h"
@@ -42,6 +43,8 @@ QByteArray choosePlatform(const QByteArray &requested, const QByteArray &display
     if (requested.isEmpty() && !display.isEmpty())
         return waylandDisplay.isEmpty() ? QByteArrayLiteral("xcb")
                                         : QByteArrayLiteral("xcb;wayland");
+    if (requested.isEmpty() && !waylandDisplay.isEmpty())
+        return QByteArrayLiteral("wayland");
 #else
     Q_UNUSED(display);
     Q_UNUSED(waylandDisplay);
@@ -49,13 +52,52 @@ QByteArray choosePlatform(const QByteArray &requested, const QByteArray &display
     return requested;
 }
 
+QByteArray qtOption(int argc, char *argv[], const char *name)
+{
+    const QByteArray single = QByteArray("-") + name, twice = "-" + single;
+    QByteArray value;
+    for (int i = 1; i + 1 < argc; ++i) {
+        if (single == argv[i] || twice == argv[i])
+            value = argv[++i];
+    }
+    return value;
+}
+
+namespace {
+
+// What the user and the session chose to start on, the command line before the
+// environment, as Qt takes them.
+PlatformChoice platformChoice(int argc, char *argv[])
+{
+    PlatformChoice choice;
+    const QByteArray platformArgument = qtOption(argc, argv, "platform");
+    const QByteArray displayArgument = qtOption(argc, argv, "display");
+    QByteArray requested = qgetenv("QT_QPA_PLATFORM");
+    if (!requested.isEmpty())
+        choice.namedBy = "QT_QPA_PLATFORM";
+    if (!platformArgument.isNull()) {
+        requested = platformArgument;
+        choice.namedBy = "-platform";
+    }
+    choice.xDisplayFromArgument = !displayArgument.isNull();
+    choice.xDisplay = choice.xDisplayFromArgument ? displayArgument : qgetenv("DISPLAY");
+    choice.platforms = choosePlatform(requested, choice.xDisplay, qgetenv("WAYLAND_DISPLAY"));
+    return choice;
+}
+
+} // namespace
+
 int runProgram(int argc, char *argv[], bool (*initialise)())
 {
-    const QByteArray platform =
-        choosePlatform(qgetenv("QT_QPA_PLATFORM"), qgetenv("DISPLAY"), qgetenv("WAYLAND_DISPLAY"));
-    if (!platform.isEmpty())
-        qputenv("QT_QPA_PLATFORM", platform);
-    StartupMessages startupMessages;
+    PlatformChoice choice = platformChoice(argc, argv);
+    if (!choice.platforms.isEmpty() && choice.namedBy != "-platform")
+        qputenv("QT_QPA_PLATFORM", choice.platforms);
+#ifdef Q_OS_LINUX
+    // Qt's own choice, made where no display is named: Wayland first in a Wayland session.
+    if (choice.platforms.isEmpty())
+        choice.platforms = qgetenv("XDG_SESSION_TYPE") == "wayland" ? "wayland;xcb" : "xcb";
+#endif
+    StartupMessages startupMessages(choice);
     QApplication app(argc, argv);
     startupMessages.release();
     QApplication::setApplicationName(QStringLiteral("Quoriam"));

@@ -32,6 +32,7 @@ public:
 class LineBox : public QLineEdit, public TextBox
 {
     Q_OBJECT
+    Q_PROPERTY(QString Text READ content WRITE setContent)
 public:
     LineBox(const QString &text, QWidget *parent);
     QString content() const override;
@@ -61,6 +62,7 @@ private:
 class MultiLineBox : public QPlainTextEdit, public TextBox
 {
     Q_OBJECT
+    Q_PROPERTY(QString Text READ content WRITE setContent)
 public:
     MultiLineBox(const QString &text, QWidget *parent);
     QString content() const override;

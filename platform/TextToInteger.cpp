@@ -1,3 +1,4 @@
+// The delay's text read as a signed 32-bit integer, in plain C++.
 #include "TextToInteger.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// The window set: default instances, one handler at a time, the error report, the end.
 #include "platform/WindowSet.h"
 
 #include "platform/FormWindow.h"

@@ -1,4 +1,10 @@
+// Asking the X11 window manager for a window's frame over an X connection of our own.
 #include "platform/X11Frame.h"
+
+#include <QAbstractNativeEventFilter>
+#include <QCoreApplication>
+#include <QWidget>
+#include <QWindow>
 
 #include <xcb/xcb.h>
 
@@ -10,6 +16,7 @@
 #include <cstdlib>
 #include <memory>
 #include <string_view>
+#include <vector>
 
 namespace vb {
 
@@ -81,6 +88,20 @@ bool waitForProperty(xcb_connection_t *connection, xcb_window_t window, xcb_atom
         if (poll(&readable, 1, static_cast<int>(left)) < 0 && errno != EINTR)
             return false;
     }
+}
+
+// The window's _NET_FRAME_EXTENTS, as left, top, right, bottom.
+std::optional<QMargins> frameExtents(xcb_connection_t *connection, xcb_window_t window,
+                                     xcb_atom_t extents)
+{
+    const Reply<xcb_get_property_reply_t> reply(xcb_get_property_reply(
+        connection, xcb_get_property(connection, 0, window, extents, XCB_ATOM_CARDINAL, 0, 4),
+        nullptr));
+    if (!reply || reply->format != 32 || xcb_get_property_value_length(reply.get()) != 16)
+        return std::nullopt;
+    const auto *sides = static_cast<const std::uint32_t *>(xcb_get_property_value(reply.get()));
+    return QMargins(static_cast<int>(sides[0]), static_cast<int>(sides[2]),
+                    static_cast<int>(sides[1]), static_cast<int>(sides[3]));
 }
 
 } // namespace
@@ -158,14 +179,79 @@ std::optional<QMargins> X11FrameQuestion::answer()
         leftUnanswered = true;
         return std::nullopt;
     }
-    const Reply<xcb_get_property_reply_t> reply(xcb_get_property_reply(
-        c, xcb_get_property(c, 0, window_, extents_, XCB_ATOM_CARDINAL, 0, 4), nullptr));
-    if (!reply || reply->format != 32 || xcb_get_property_value_length(reply.get()) != 16)
-        return std::nullopt;
-    // Left, right, top, bottom.
-    const auto *sides = static_cast<const std::uint32_t *>(xcb_get_property_value(reply.get()));
-    return QMargins(static_cast<int>(sides[0]), static_cast<int>(sides[2]),
-                    static_cast<int>(sides[1]), static_cast<int>(sides[3]));
+    return frameExtents(c, window_, extents_);
+}
+
+// Reads the toolkit's X events before the toolkit does, for the frames of watched windows.
+class X11FrameWatch::Filter : public QAbstractNativeEventFilter
+{
+public:
+    static Filter &instance()
+    {
+        static Filter *filter = new Filter; // lives as long as the application
+        return *filter;
+    }
+    void watch(xcb_connection_t *connection, const QWidget &window, Framed framed)
+    {
+        if (!connection_) {
+            connection_ = connection;
+            extents_ = atom(connection, internAtom(connection, "_NET_FRAME_EXTENTS"));
+            QCoreApplication::instance()->installNativeEventFilter(this);
+        }
+        watched_.push_back({&window, std::move(framed)});
+    }
+    void forget(const QWidget &window)
+    {
+        watched_.erase(std::remove_if(watched_.begin(), watched_.end(),
+                                      [&](const Watched &w) { return w.window == &window; }),
+                       watched_.end());
+    }
+
+    bool nativeEventFilter(const QByteArray &type, void *message, qintptr *) override
+    {
+        if (type != "xcb_generic_event_t")
+            return false;
+        const auto *event = static_cast<const xcb_generic_event_t *>(message);
+        if ((event->response_type & 0x7F) != XCB_PROPERTY_NOTIFY)
+            return false;
+        const auto *notify = reinterpret_cast<const xcb_property_notify_event_t *>(event);
+        if (notify->atom != extents_ || notify->state != XCB_PROPERTY_NEW_VALUE)
+            return false;
+        const auto it = std::find_if(watched_.begin(), watched_.end(), [notify](const Watched &w) {
+            const QWindow *handle = w.window->windowHandle();
+            return handle && handle->winId() == notify->window;
+        });
+        if (it == watched_.end())
+            return false;
+        if (const std::optional<QMargins> frame =
+                frameExtents(connection_, notify->window, extents_)) {
+            const Framed framed = it->framed; // the call may end the watch
+            framed(*frame);
+        }
+        return false; // the toolkit reads the change too
+    }
+
+private:
+    xcb_connection_t *connection_ = nullptr;
+    xcb_atom_t extents_ = XCB_ATOM_NONE;
+    struct Watched
+    {
+        const QWidget *window;
+        Framed framed;
+    };
+    std::vector<Watched> watched_;
+};
+
+X11FrameWatch::X11FrameWatch(xcb_connection_t *toolkitConnection, const QWidget &window,
+                             Framed framed)
+    : window_(window)
+{
+    Filter::instance().watch(toolkitConnection, window, std::move(framed));
+}
+
+X11FrameWatch::~X11FrameWatch()
+{
+    Filter::instance().forget(window_);
 }
 
 } // namespace vb

@@ -1,15 +1,18 @@
-// The frame an X11 window manager is going to put around a window, asked for before the
-// window is mapped (EWMH _NET_REQUEST_FRAME_EXTENTS). Built where Qt has X11 (xcb).
+// The frame an X11 window manager puts around a window: asked for before the window is
+// mapped (EWMH _NET_REQUEST_FRAME_EXTENTS), and seen when the window manager sets it on the
+// window after mapping (_NET_FRAME_EXTENTS). Built where Qt has X11 (xcb).
 #pragma once
 
 #include <QMargins>
 
 #include <chrono>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 
 struct xcb_connection_t;
+class QWidget;
 
 namespace vb {
 
@@ -37,6 +40,26 @@ private:
     std::unique_ptr<Connection> own_;
     std::uint32_t extents_ = 0;
     State state_ = Unanswerable;
+};
+
+// Tells each frame the window manager sets on a top-level widget's window, as the toolkit
+// reads the window's events, for as long as it lives. The toolkit's connection sees the
+// change before the window's first expose, so what is done about it is done before the
+// window is first drawn. Follows the widget's current X window, which Qt may build anew
+// when it first shows the widget.
+class X11FrameWatch
+{
+public:
+    using Framed = std::function<void(const QMargins &)>;
+    // `framed` gets the frame in the server's pixels.
+    X11FrameWatch(xcb_connection_t *toolkitConnection, const QWidget &window, Framed framed);
+    ~X11FrameWatch();
+    X11FrameWatch(const X11FrameWatch &) = delete;
+    X11FrameWatch &operator=(const X11FrameWatch &) = delete;
+
+private:
+    class Filter;
+    const QWidget &window_;
 };
 
 } // namespace vb

@@ -5,9 +5,10 @@
 
 #include "forms/Forms.h"
 #include "modules/Timing.h"
-#include "platform/Controls.h"
 #include "platform/Resources.h"
 #include "platform/Startup.h"
+#include "platform/controls/FrameControl.h"
+#include "platform/controls/ShapeControl.h"
 
 #include <QAccessible>
 #include <QElapsedTimer>
@@ -61,7 +62,7 @@ void touchMissingControl()
 }
 
 constexpr vb::ControlDescription probeControls[] = {
-    {.name = "Timer1", .kind = vb::Kind::Timer, .interval = 0},
+    vb::TimerDescription{.name = "Timer1", .interval = 0},
 };
 constexpr vb::FormDescription probeDescription{.name = "Probe",
                                                .caption = "Probe",
@@ -123,8 +124,12 @@ private slots:
     void errorReport();
     void platformChoice_data();
     void platformChoice();
+    void qtOptions_data();
+    void qtOptions();
     void accessibleNames_data();
     void accessibleNames();
+    void namesFollowCaptions_data();
+    void namesFollowCaptions();
 };
 
 void TstRuntime::windowSize_data()
@@ -339,7 +344,7 @@ void TstRuntime::handlerNames()
                 split == name.npos ? std::string_view() : name.substr(split + 1);
             bool raised = control == "Form" && (event == "Load" || event == "Unload");
             for (const vb::ControlDescription &entry : description.controls)
-                raised = raised || (entry.name == control && vb::raisesEvent(entry.kind, event));
+                raised = raised || (entry.name() == control && entry.raises(event));
             for (const vb::MenuDescription &entry : description.menus) {
                 const bool leaf = std::none_of(
                     description.menus.begin(), description.menus.end(),
@@ -627,7 +632,7 @@ void TstRuntime::platformChoice_data()
     QTest::newRow("XWayland, Wayland as fallback")
         << QByteArray() << QByteArray(":0") << QByteArray("wayland-0") << QByteArray("xcb;wayland");
     QTest::newRow("Wayland without X11")
-        << QByteArray() << QByteArray() << QByteArray("wayland-0") << QByteArray();
+        << QByteArray() << QByteArray() << QByteArray("wayland-0") << QByteArray("wayland");
 }
 
 void TstRuntime::platformChoice()
@@ -642,6 +647,35 @@ void TstRuntime::platformChoice()
     chosen = requested;
 #endif
     QCOMPARE(vb::choosePlatform(requested, display, wayland), chosen);
+}
+
+void TstRuntime::qtOptions_data()
+{
+    QTest::addColumn<QByteArrayList>("arguments");
+    QTest::addColumn<QByteArray>("platform");
+    QTest::addColumn<QByteArray>("display");
+    QTest::newRow("none") << QByteArrayList{"quoriam"} << QByteArray() << QByteArray();
+    QTest::newRow("both") << QByteArrayList{"quoriam", "-platform", "xcb", "-display", ":9"}
+                          << QByteArray("xcb") << QByteArray(":9");
+    QTest::newRow("two dashes, the last one counts")
+        << QByteArrayList{"quoriam", "--platform", "a", "-platform", "b", "--display", ":1"}
+        << QByteArray("b") << QByteArray(":1");
+    QTest::newRow("without a value, or with =")
+        << QByteArrayList{"quoriam", "-display=:3", "-platform"} << QByteArray() << QByteArray();
+}
+
+// Qt's -platform and -display, read as Qt reads them.
+void TstRuntime::qtOptions()
+{
+    QFETCH(QByteArrayList, arguments);
+    QFETCH(QByteArray, platform);
+    QFETCH(QByteArray, display);
+    std::vector<char *> argv;
+    for (QByteArray &argument : arguments)
+        argv.push_back(argument.data());
+    QCOMPARE(vb::qtOption(int(argv.size()), argv.data(), "platform"), platform);
+    QCOMPARE(vb::qtOption(int(argv.size()), argv.data(), "display"), display);
+    QCOMPARE(vb::qtOption(int(argv.size()), argv.data(), "display").isNull(), display.isNull());
 }
 
 void TstRuntime::accessibleNames_data()
@@ -682,6 +716,46 @@ void TstRuntime::accessibleNames()
     QFETCH(QString, name);
     vb::Form2["Label2"].setCaption(QStringLiteral("Ann & Bob"));
     vb::FormWindow &window = runtime().window(form.toStdString());
+    QWidget *widget = control.isEmpty() ? &window : window.control(control.toStdString()).widget;
+    QCOMPARE(QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name), name);
+}
+
+void TstRuntime::namesFollowCaptions_data()
+{
+    QTest::addColumn<QString>("form");
+    QTest::addColumn<QString>("label"); // whose caption changes; none: the window's title
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QString>("control"); // whose name is read; none: the window's
+    QTest::addColumn<QString>("name");
+    QTest::newRow("window") << "Form2"
+                            << "" << QString(8, u' ') + "Fax"
+                            << ""
+                            << "Fax";
+    QTest::newRow("box by its heading") << "FormNew"
+                                        << "Label1"
+                                        << "Sender:"
+                                        << "Text1"
+                                        << "Sender";
+    QTest::newRow("value by its heading") << "Form2"
+                                          << "Label1"
+                                          << "Sender:"
+                                          << "Label2"
+                                          << "Sender: Ann";
+}
+
+void TstRuntime::namesFollowCaptions()
+{
+    QFETCH(QString, form);
+    QFETCH(QString, label);
+    QFETCH(QString, caption);
+    QFETCH(QString, control);
+    QFETCH(QString, name);
+    vb::Form2["Label2"].setCaption(QStringLiteral("Ann"));
+    vb::FormWindow &window = runtime().window(form.toStdString());
+    if (label.isEmpty())
+        window.setWindowTitle(caption);
+    else
+        window.setCaption(label.toStdString(), caption);
     QWidget *widget = control.isEmpty() ? &window : window.control(control.toStdString()).widget;
     QCOMPARE(QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name), name);
 }

@@ -3,8 +3,8 @@
 #include "TestSupport.h"
 
 #include "forms/Forms.h"
-#include "platform/Controls.h"
 #include "platform/TextBoxes.h"
+#include "platform/controls/LabelControl.h"
 
 #include <QClipboard>
 #include <QLineEdit>

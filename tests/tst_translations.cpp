@@ -4,9 +4,11 @@
 #include "TestSupport.h"
 
 #include "forms/Forms.h"
-#include "platform/Controls.h"
 #include "platform/Resources.h"
 #include "platform/Translation.h"
+#include "platform/controls/LabelControl.h"
+#include "platform/controls/LineControl.h"
+#include "platform/controls/ShapeControl.h"
 
 #include <QGroupBox>
 #include <QLineEdit>
@@ -240,8 +242,16 @@ void TstTranslations::captionsFit()
         return each.description.name == window.name();
     });
     for (const vb::ControlDescription &control : definition->description.controls) {
-        if (QWidget *widget = window.control(control.name).widget; widget && widget->isVisible())
-            controls.emplace_back(widget, QString::fromUtf8(control.caption));
+        const QString english = control.read([](const auto &description) {
+            if constexpr (requires { description.caption; })
+                return QString::fromUtf8(description.caption);
+            else if constexpr (requires { description.text; })
+                return QString::fromUtf8(description.text);
+            return QString();
+        });
+        QWidget *widget = window.control(control.name()).widget;
+        if (widget && widget->isVisible())
+            controls.emplace_back(widget, english);
     }
     for (const auto &[widget, english] : controls) {
         const Caption caption = captionOf(widget);

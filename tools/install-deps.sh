@@ -6,8 +6,12 @@ set -eu
 # lupdate and lrelease (qt6-l10n-tools), CMake's Qt6LinguistTools (qt6-tools-dev) and Qt's
 # own translations (qt6-translations-l10n), which the build compiles in.
 packages="cmake make g++ qt6-base-dev libxcb1-dev qt6-qpa-plugins fonts-dejavu-core qt6-l10n-tools qt6-tools-dev qt6-translations-l10n"
+# The tests: Xvfb and window managers for the end-to-end runs, the Wayland platform
+# plugin, and GNOME's and KDE Plasma's compositors (with XWayland and Plasma's window
+# decoration) for the runs under those desktops.
 if [ "${1:-}" = "--test" ]; then
     packages="$packages xvfb xauth openbox xdotool x11-utils wmctrl xclip desktop-file-utils appstream dpkg-dev file libxdamage-dev libxtst-dev lintian icewm"
+    packages="$packages fluxbox qt6-wayland mutter kwin-wayland kwin-style-breeze xwayland dbus-daemon"
 fi
 # The Windows build: MinGW-w64, Wine to run it, what fetching and building Qt for
 # Windows from Debian's source package needs (tools/windows/qt.sh), and xwd (x11-apps),

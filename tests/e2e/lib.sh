@@ -16,25 +16,45 @@ e2e_check_size()
     e2e_ok "$4 is $2 x $3 px"
 }
 
-# e2e_check_centred ID NAME: the window with its frame (the window manager's, when there
-# is one) is centred on the work area: its middle is within 2 px of the work area's
-# middle in both directions. Waits for the window to be shown in its frame first.
-e2e_check_centred()
+# e2e_outer ID NAME: waits for the window to be shown in its frame (the window manager's,
+# when there is one) and sets E2E_FX E2E_FY E2E_FW E2E_FH to the frame's place and size.
+e2e_outer()
 {
-    local left right top bottom fx fy fw fh dx2 dy2 dx dy
+    local left right top bottom
     e2e_wait_until 5 "$2 is shown in its frame (_NET_FRAME_EXTENTS)" e2e_framed "$1"
     read -r left right top bottom <<<"$E2E_FRAME"
-    e2e_work_area
-    fx=$((E2E_X - left)) fy=$((E2E_Y - top))
-    fw=$((E2E_W + left + right)) fh=$((E2E_H + top + bottom))
+    E2E_FX=$((E2E_X - left)) E2E_FY=$((E2E_Y - top))
+    E2E_FW=$((E2E_W + left + right)) E2E_FH=$((E2E_H + top + bottom))
+}
+
+# e2e_check_centred_in ID NAME X Y W H WHERE: the window with its frame is centred on the
+# rectangle: its middle is within 2 px of the rectangle's in both directions.
+e2e_check_centred_in()
+{
+    local dx2 dy2 dx dy
+    e2e_outer "$1" "$2"
     # Twice the offsets, to keep half pixels.
-    dx2=$(((2 * fx + fw) - (2 * E2E_WA_X + E2E_WA_W)))
-    dy2=$(((2 * fy + fh) - (2 * E2E_WA_Y + E2E_WA_H)))
+    dx2=$(((2 * E2E_FX + E2E_FW) - (2 * $3 + $5)))
+    dy2=$(((2 * E2E_FY + E2E_FH) - (2 * $4 + $6)))
     dx=$(awk -v d="$dx2" 'BEGIN { printf "%.1f", d / 2 }')
     dy=$(awk -v d="$dy2" 'BEGIN { printf "%.1f", d / 2 }')
     [ "${dx2#-}" -le 4 ] && [ "${dy2#-}" -le 4 ] ||
-        e2e_fail "$2 is not centred: its frame at ($fx,$fy) ${fw}x${fh} (window ${E2E_W}x${E2E_H}, frame $left $right $top $bottom) has its middle off the work area's (${E2E_WA_X},${E2E_WA_Y} ${E2E_WA_W}x${E2E_WA_H}) by ($dx,$dy) px"
-    e2e_ok "$2 is centred on the work area (frame's middle off by $dx,$dy px)"
+        e2e_fail "$2 is not centred: its frame at ($E2E_FX,$E2E_FY) ${E2E_FW}x${E2E_FH} (window ${E2E_W}x${E2E_H}, frame $E2E_FRAME) has its middle off $7's ($3,$4 $5x$6) by ($dx,$dy) px"
+    e2e_ok "$2 is centred on $7 (frame's middle off by $dx,$dy px)"
+}
+
+# e2e_check_centred ID NAME: the window with its frame is centred on the work area.
+e2e_check_centred()
+{
+    e2e_work_area
+    e2e_check_centred_in "$1" "$2" "$E2E_WA_X" "$E2E_WA_Y" "$E2E_WA_W" "$E2E_WA_H" "the work area"
+}
+
+# e2e_check_centred_on ID OWNER NAME: the window with its frame is centred on OWNER's.
+e2e_check_centred_on()
+{
+    e2e_outer "$2" "the window under $3"
+    e2e_check_centred_in "$1" "$3" "$E2E_FX" "$E2E_FY" "$E2E_FW" "$E2E_FH" "its window"
 }
 
 # e2e_check_above ID NAME / e2e_check_not_above ID NAME
@@ -51,6 +71,42 @@ e2e_check_not_above()
     *_NET_WM_STATE_ABOVE*) e2e_fail "$2 stays on top but should not: $state" ;;
     esac
     e2e_ok "$2 does not stay on top"
+}
+
+# e2e_toplevel ID: the root's child that holds the window (its frame, under a window
+# manager that draws one), as 0x... .
+e2e_toplevel()
+{
+    local window=$1 tree root parent
+    while tree=$(e2e_x xwininfo -tree -id "$window" 2>/dev/null); do
+        root=$(sed -n 's/^ *Root window id: \(0x[0-9a-f]*\).*/\1/p' <<<"$tree")
+        parent=$(sed -n 's/^ *Parent window id: \(0x[0-9a-f]*\).*/\1/p' <<<"$tree")
+        [ "$parent" = "$root" ] && break
+        window=$parent
+    done
+    printf '0x%x\n' "$window"
+}
+
+# e2e_check_stays_above ID NAME: a window of another program opened after it, which takes
+# the focus, stays below it in the X server's stacking of the windows on the screen
+# (xwininfo lists the root's children from the top down). Closes that window again.
+e2e_check_stays_above()
+{
+    local other above below order
+    xmessage -title "Another program" "A window opened after $2" >/dev/null 2>&1 &
+    E2E_OTHER_PID=$!
+    e2e_wait_window "Another program" 10
+    other=$E2E_WIN
+    e2e_focus "$other"
+    above=$(e2e_toplevel "$1") below=$(e2e_toplevel "$other")
+    order=$(e2e_x xwininfo -root -children | sed -n 's/^ *\(0x[0-9a-f]*\) .*/\1/p' |
+        grep -xE "$above|$below" | tr '\n' ' ')
+    [ "$order" = "$above $below " ] ||
+        e2e_fail "$2 (in $above) is not above a window opened after it that has the focus (in $below): from the top, $order"
+    e2e_stop_pid "$E2E_OTHER_PID"
+    E2E_OTHER_PID=
+    e2e_wait_until 5 "the other program's window closes" e2e_window_gone "$other"
+    e2e_ok "$2 stays above a window opened after it that has the focus"
 }
 
 # e2e_check_focused_text EXPECTED NAME: the text box with the keyboard focus holds
@@ -75,16 +131,16 @@ e2e_check_focused_text()
 # e2e_check_arrival T_BEFORE T_AFTER LAST_ABSENT T_SEEN ALLOWANCE: Send with a delay of 2
 # was pressed between T_BEFORE and T_AFTER, and the fax was still absent at LAST_ABSENT
 # and shown at T_SEEN: it came 1.5 to 2.5 s after the press (ALLOWANCE s more on the late
-# side, for the time the key takes to reach the program).
+# side, for the time the click takes to reach the program).
 e2e_check_arrival()
 {
     local earliest latest
     earliest=$(e2e_elapsed "$1" "$4")
     latest=$(e2e_elapsed "$2" "$3")
-    e2e_say "incoming fax shown between $latest and $earliest s after the key press"
+    e2e_say "incoming fax shown between $latest and $earliest s after the click on Send"
     e2e_cmp "$earliest" '>=' 1.5 ||
-        e2e_fail "the fax showed too early: at most $earliest s after the key press, expected 1.5 s at least"
+        e2e_fail "the fax showed too early: at most $earliest s after the click on Send, expected 1.5 s at least"
     e2e_cmp "$latest" '<=' "$(awk -v a="$5" 'BEGIN { print 2.5 + a }')" ||
-        e2e_fail "the fax showed too late: not before $latest s after the key press, expected 2.5 s at most (+ $5 s allowance)"
-    e2e_ok "the fax arrives 1.5 to 2.5 s after the key press"
+        e2e_fail "the fax showed too late: not before $latest s after the click on Send, expected 2.5 s at most (+ $5 s allowance)"
+    e2e_ok "the fax arrives 1.5 to 2.5 s after the click on Send"
 }

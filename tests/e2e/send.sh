@@ -1,26 +1,29 @@
 #!/usr/bin/env bash
-# Send, on a real X server with a window manager, driven from the keyboard only.
+# Send, on a real X server with a window manager, driven with the keyboard and with clicks
+# on the boxes and buttons, which are found by name.
 #  1. Delay 2: the setup window hides at once, the incoming fax shows 1.5 to 2.5 s after
-#     the key press (the wait counts from the time of day rounded to whole seconds), the
+#     the click on Send (the wait counts from the time of day rounded to whole seconds), the
 #     program sleeps meanwhile, and closing the fax ends it.
 #  2. Delay "abc": a critical message box, the setup window stays with its texts.
-# Usage: send.sh PATH/TO/quoriam
+# Usage: send.sh PATH/TO/quoriam PATH/TO/e2e_places
 . "$(dirname "$0")/lib.sh"
 
-BIN=${1:?usage: send.sh PATH/TO/quoriam}
+BIN=${1:?usage: send.sh PATH/TO/quoriam PATH/TO/e2e_places}
+PLACES=${2:?usage: send.sh PATH/TO/quoriam PATH/TO/e2e_places}
 MAIN_TITLE=$E2E_MAIN_TITLE
 SETUP_TITLE=$E2E_SETUP_TITLE
 FAX_TITLE=$E2E_FAX_TITLE
 BOX_TITLE="Quoriam-Fake Fax Creator"
 CLK_TCK=$(getconf CLK_TCK)
 
-# Measurement allowance on the latest arrival: the key reaches the program a little
+# Measurement allowance on the latest arrival: the click reaches the program a little
 # after xdotool returns, and the fax window takes a moment to build and map.
 LATE_ALLOWANCE=0.15
 # The most processor time the program may use while it waits, in seconds.
 MAX_WAIT_CPU=0.1
 
 e2e_start_display
+e2e_read_places env QT_QPA_PLATFORM=offscreen "$PLACES"
 
 # Starts the program and opens the setup window from the keyboard; sets SETUP.
 open_setup()
@@ -34,21 +37,21 @@ open_setup()
 e2e_say "part 1: Send with a delay of 2 s"
 open_setup
 e2e_check_focused_text "Fake Person" "sender box (focus at opening)"
-e2e_key Tab Tab Tab Tab
-e2e_check_focused_text "15" "delay box, four Tabs on"
+e2e_click "$SETUP" "Receive Fax In"
+e2e_check_focused_text "15" "delay box"
 # Ctrl+A of the check above left the text selected; typing replaces it.
 e2e_type 2
 e2e_check_focused_text "2" "delay box"
-e2e_key Tab
-e2e_say "Tab to Send, Space"
+e2e_point "$SETUP" Send
+e2e_say "a click on Send"
 
-# No delay between press and release here: the key press is timed.
+# The click is timed.
 t_before=$(e2e_now)
-e2e_x xdotool key --delay 0 space || e2e_fail "xdotool key space failed"
+e2e_x xdotool click 1 || e2e_fail "xdotool click failed"
 t_after=$(e2e_now)
 
 e2e_wait_until 0.5 "the setup window hides at once" e2e_not_viewable "$SETUP"
-e2e_ok "the setup window hid $(e2e_elapsed "$t_after") s after the key press"
+e2e_ok "the setup window hid $(e2e_elapsed "$t_after") s after the click"
 t_hidden=$(e2e_now)
 cpu_start=$(e2e_app_cpu_ticks)
 [ -n "$cpu_start" ] || e2e_fail "the program ended after Send"
@@ -94,20 +97,23 @@ e2e_expect_exit 0 10
 # --- 2. A delay that is no number ------------------------------------------------------
 e2e_say "part 2: Send with the delay 'abc'"
 open_setup
+e2e_click "$SETUP" From
 e2e_key ctrl+a
 e2e_type "Ada Lovelace"
-e2e_key Tab ctrl+a
+e2e_click "$SETUP" To
+e2e_key ctrl+a
 e2e_type "Charles Babbage"
-e2e_key Tab ctrl+a
+e2e_click "$SETUP" Message
+e2e_key ctrl+a
 e2e_type "Line one"
 e2e_key Return
 e2e_type "Line two"
-e2e_key Tab Tab
+e2e_click "$SETUP" "Receive Fax In"
 e2e_key ctrl+a
 e2e_type abc
 e2e_check_focused_text abc "delay box"
-e2e_key Tab space
-e2e_say "Tab to Send, Space"
+e2e_click "$SETUP" Send
+e2e_say "a click on Send"
 
 e2e_wait_window "$BOX_TITLE" 10
 BOX=$E2E_WIN
@@ -127,11 +133,11 @@ e2e_viewable "$SETUP" || e2e_fail "the setup window is no longer shown"
 e2e_viewable_title "$FAX_TITLE" && e2e_fail "an incoming fax is shown after a delay that is no number"
 e2e_focus "$SETUP"
 e2e_check_focused_text abc "delay box (focus after the message)"
-e2e_key Tab Tab Tab Tab
+e2e_click "$SETUP" From
 e2e_check_focused_text "Ada Lovelace" "sender box"
-e2e_key Tab
+e2e_click "$SETUP" To
 e2e_check_focused_text "Charles Babbage" "recipient box"
-e2e_key Tab
+e2e_click "$SETUP" Message
 e2e_check_focused_text "Line one
 Line two" "message text box"
 

@@ -2,14 +2,16 @@
 # Incoming Fax > New on a real X server with a window manager: the main window hides,
 # the setup window shows with the keyboard focus in the sender box, and closing it ends
 # the program.
-# Usage: setup_window.sh PATH/TO/quoriam
+# Usage: setup_window.sh PATH/TO/quoriam PATH/TO/e2e_places
 . "$(dirname "$0")/lib.sh"
 
-BIN=${1:?usage: setup_window.sh PATH/TO/quoriam}
+BIN=${1:?usage: setup_window.sh PATH/TO/quoriam PATH/TO/e2e_places}
+PLACES=${2:?usage: setup_window.sh PATH/TO/quoriam PATH/TO/e2e_places}
 MAIN_TITLE=$E2E_MAIN_TITLE
 SETUP_TITLE=$E2E_SETUP_TITLE
 
 e2e_start_display
+e2e_read_places env QT_QPA_PLATFORM=offscreen "$PLACES"
 e2e_start_app "$BIN"
 e2e_wait_window "$MAIN_TITLE" 30
 MAIN=$E2E_WIN
@@ -36,9 +38,11 @@ e2e_check_focused_text "Fake Person" "the box with the focus at opening (the sen
 
 # Emptying the delay box: a modal box above everything, which a window manager that
 # minimises it anyway gets back at once; Enter closes it and the box holds "0".
-e2e_key Tab Tab Tab Tab ctrl+a BackSpace
+e2e_click "$SETUP" "Receive Fax In"
+e2e_key ctrl+a BackSpace
 e2e_wait_window "Quoriam-Fake Fax Creator" 5
 BOX=$E2E_WIN
+e2e_check_centred_on "$BOX" "$SETUP" "the message box"
 e2e_net_wm_state "$BOX" | grep -q _NET_WM_STATE_MODAL || e2e_fail "the message box is not modal"
 e2e_check_above "$BOX" "the message box"
 e2e_x xdotool windowminimize "$BOX"

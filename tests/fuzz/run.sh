@@ -33,7 +33,8 @@ clang++ -std=c++20 -g -O1 -fno-omit-frame-pointer \
     -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=all \
     -Wall -Wextra -Wpedantic -Werror \
     -I "$root" \
-    "$root/platform/TextToInteger.cpp" "$here/fuzz_texttointeger.cpp" \
+    "$root/platform/TextToInteger.cpp" "$here/reference_texttointeger.cpp" \
+    "$here/fuzz_texttointeger.cpp" \
     -o "$out/fuzz_texttointeger"
 
 # libFuzzer adds what it finds to the corpus directory: work on a copy of the seeds.

@@ -3,7 +3,7 @@
 // delivers them, to a window the window manager has activated first.
 #include "tests/monkey/Monkey.h"
 
-#include "platform/Controls.h"
+#include "platform/controls/PictureBoxControl.h"
 #include "tests/TestSupport.h"
 
 #include <QAbstractButton>
@@ -237,9 +237,9 @@ void Monkey::send()
     if (rng_.bounded(10) < 7) {
         clickCentre(setup, "Command1");
     } else {
-        clickBox(setup, "Text5");
-        note(QStringLiteral("Tab to Send, then %1").arg("Space or Return"));
-        key(setup, Qt::Key_Tab);
+        // The focus goes to Send by name, as Tab would: the tab order is tst_runtime's.
+        note(QStringLiteral("focus Send, then %1").arg("Space or Return"));
+        setup->control("Command1").widget->setFocus(Qt::TabFocusReason);
         if (setup->isVisible() && failure.isEmpty())
             key(setup, rng_.bounded(2) ? Qt::Key_Space : Qt::Key_Return);
     }

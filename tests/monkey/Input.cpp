@@ -1,3 +1,4 @@
+// The monkey's pastes and keystrokes, delivered as the window system would.
 #include "tests/monkey/Input.h"
 
 #include "tests/monkey/Screen.h"

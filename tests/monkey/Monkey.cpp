@@ -1,3 +1,4 @@
+// The monkey's sessions and steps, and the trail it leaves.
 #include "tests/monkey/Monkey.h"
 
 #include "forms/Forms.h"

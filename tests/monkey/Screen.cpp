@@ -1,9 +1,11 @@
+// What the monkey test reads of the program's windows, and which message box a delay brings.
 #include "tests/monkey/Screen.h"
 
-#include "platform/Runtime.h"
 #include "tests/TestSupport.h"
+#include "tests/fuzz/reference_texttointeger.h"
 
 #include <QApplication>
+#include <QLocale>
 #include <QMenu>
 
 using namespace test;
@@ -12,10 +14,18 @@ namespace monkey {
 
 BoxKind delayBox(const QString &delay)
 {
-    // By vb::Int32Reading::Status: Number, NotANumber, AboveRange, BelowRange.
+    // By vb::Int32Reading::Status: Number, NotANumber, AboveRange, BelowRange. The delay is
+    // read by the fuzzer's reference, not by the program's own conversion: besides the point,
+    // the locale's decimal separator; its group separator where that is one character.
     static constexpr BoxKind boxes[] = {BoxKinds, DelayNotANumber, DelayAboveRange,
                                         DelayBelowRange};
-    return boxes[vb::ToInt32(delay).status];
+    const QLocale locale;
+    const QString point = locale.decimalPoint(), group = locale.groupSeparator();
+    const std::u16string_view text(reinterpret_cast<const char16_t *>(delay.utf16()),
+                                   static_cast<std::size_t>(delay.size()));
+    return boxes[reference::textToInt32(text, point.size() == 1 ? point[0].unicode() : u'.',
+                                        group.size() == 1 ? group[0].unicode() : u'\0')
+                     .status];
 }
 
 vb::FormWindow *visible(const char *name)

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# The Windows resource script (compiled only on Windows): its icon is there and its
-# version information is the project's version.
+# The Windows resource script (compiled only on Windows): its icon is there, at the sizes
+# Windows asks for, and its version information is the project's version.
 # Usage: windows_rc.sh RC_FILE VERSION
 set -u
 RC=${1:?usage: windows_rc.sh RC_FILE VERSION}
@@ -20,6 +20,30 @@ ico="$(dirname "$RC")/$icon"
 # An .ico file starts with reserved 0, type 1.
 [ "$(od -An -tu1 -N4 "$ico" | tr -s ' ')" = " 0 0 1 0" ] || fail "$icon is not a Windows icon file"
 ok "IDI_ICON1 is $icon"
+
+# The sizes Windows asks for, 32 bits each; from 256 pixels on a PNG, below it a DIB of that
+# size (its height doubled for the mask). u16/u32 AT: little-endian numbers of the file.
+u16() { od -An -tu2 -j "$1" -N2 "$ico" | tr -d ' '; }
+u32() { od -An -tu4 -j "$1" -N4 "$ico" | tr -d ' '; }
+sizes=""
+for ((i = 0; i < $(u16 4); i++)); do
+    entry=$((6 + 16 * i))
+    read -r width height <<<"$(od -An -tu1 -j "$entry" -N2 "$ico")"
+    size=$((width == 0 ? 256 : width))
+    [ "$height" = "$width" ] || fail "$icon: image $i is ${width}x$height, not square"
+    [ "$(u16 $((entry + 6)))" = 32 ] || fail "$icon: the ${size}-pixel image is not 32 bits"
+    offset=$(u32 $((entry + 12)))
+    if [ "$size" -ge 256 ]; then
+        [ "$(od -An -tx1 -j "$offset" -N4 "$ico" | tr -d ' ')" = 89504e47 ] ||
+            fail "$icon: the ${size}-pixel image is not PNG"
+    else
+        [ "$(u32 "$offset") $(u32 $((offset + 4))) $(u32 $((offset + 8))) $(u16 $((offset + 14)))" = \
+            "40 $size $((2 * size)) 32" ] || fail "$icon: the ${size}-pixel image's header does not match"
+    fi
+    sizes="$sizes $size"
+done
+[ "$sizes" = " 16 20 24 32 40 48 64 256" ] || fail "$icon holds the sizes$sizes"
+ok "$icon: 32-bit images of$sizes pixels, the largest PNG"
 
 for key in FILEVERSION PRODUCTVERSION; do
     got=$(sed -n "s/^${key}[[:space:]]\{1,\}//p" "$RC" | tr -d ' \r')

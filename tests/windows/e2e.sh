@@ -14,7 +14,8 @@
 #  6. Started again on a German Windows (LANG=de_DE.UTF-8, from which Wine takes the
 #     display language): the main window's title, its access keys and the delay's
 #     message box are German; closing the setup window ends the program.
-# Usage: e2e.sh PATH/TO/Quoriam-<version>-win64.zip
+# Boxes and buttons are reached by name, at the places e2e_places.exe lists.
+# Usage: e2e.sh PATH/TO/Quoriam-<version>-win64.zip PATH/TO/e2e_places.exe
 # Wine names the X windows of a program after its executable (the harness finds the
 # drop-down menus by that name).
 # shellcheck disable=SC2034 # read by the harness
@@ -22,7 +23,8 @@ E2E_APP_CLASS='^quoriam\.exe$'
 . "$(dirname "$0")/../e2e/lib.sh"
 . "$(dirname "$0")/wine-prefix.sh"
 
-ZIP=${1:?usage: e2e.sh PATH/TO/Quoriam-<version>-win64.zip}
+ZIP=${1:?usage: e2e.sh PATH/TO/Quoriam-<version>-win64.zip PATH/TO/e2e_places.exe}
+PLACES=${2:?usage: e2e.sh PATH/TO/Quoriam-<version>-win64.zip PATH/TO/e2e_places.exe}
 BANNER="$(dirname "$0")/../../resources/banner.bmp"
 MAIN_TITLE=$E2E_MAIN_TITLE
 ABOUT_TITLE="Quoriam About"
@@ -177,6 +179,7 @@ wm_sync()
 
 e2e_start_display
 wine_prefix
+e2e_read_places "$QUORIAM_WINE" "$PLACES"
 
 mkdir -p "$E2E_TMP/unpacked"
 (cd "$E2E_TMP/unpacked" && cmake -E tar xf "$ZIP") || e2e_fail "cannot unpack $ZIP"
@@ -231,8 +234,8 @@ e2e_check_above "$SETUP" "setup window"
 # --- 4. An emptied delay box -----------------------------------------------------------
 e2e_focus "$SETUP"
 e2e_check_focused_text "Fake Person" "sender box (focus at opening)"
-e2e_key Tab Tab Tab Tab
-e2e_check_focused_text "15" "delay box, four Tabs on"
+e2e_click "$SETUP" "Receive Fax In"
+e2e_check_focused_text "15" "delay box"
 e2e_key BackSpace
 e2e_wait_window "$BOX_TITLE" 10
 BOX=$E2E_WIN
@@ -255,11 +258,12 @@ e2e_check_focused_text "0" "delay box after the message"
 # --- 5. Send with a delay of 2 ---------------------------------------------------------
 e2e_type 2
 e2e_check_focused_text "2" "delay box"
-e2e_key Tab
+e2e_point "$SETUP" Send
 t_before=$(e2e_now)
-e2e_x xdotool key --delay 0 space || e2e_fail "xdotool key space failed"
+e2e_x xdotool click 1 || e2e_fail "xdotool click failed"
 t_after=$(e2e_now)
-e2e_say "Tab to Send, Space"
+e2e_x xdotool mousemove 0 0 || e2e_fail "xdotool cannot move the pointer"
+e2e_say "a click on Send"
 e2e_wait_until 1 "the setup window hides at once" e2e_not_viewable "$SETUP"
 e2e_focus "$OTHER"
 # The fax was still absent at last_absent and shown at t_seen.
@@ -298,7 +302,8 @@ SETUP=$E2E_WIN
 e2e_ok "Eingehendes Fax > Neu (Alt+E, N) shows the setup window"
 e2e_focus "$SETUP"
 e2e_check_focused_text "Max Mustermann" "sender box"
-e2e_key Tab Tab Tab Tab BackSpace
+e2e_click "$SETUP" "Receive Fax In" # the places do not change with the language
+e2e_key ctrl+a BackSpace
 e2e_wait_until 10 "a message box titled '$GERMAN_BOX_TITLE' is shown" shown "$GERMAN_BOX_TITLE"
 BOX=$(titled "$GERMAN_BOX_TITLE")
 e2e_wait_until 5 "the message box has the focus" e2e_is_active "$BOX"

@@ -31,6 +31,7 @@ QImage toArgb(const PalettedImage &image);
 
 // File encoders.
 QByteArray encodeBmp24(const QImage &image);
-QByteArray encodeIco(const std::vector<PalettedImage> &images);
+// A Windows icon of the given square images, 32 bits with alpha; 256 pixels as PNG.
+QByteArray encodeIco(const std::vector<QImage> &images);
 
 } // namespace artwork

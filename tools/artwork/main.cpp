@@ -4,6 +4,7 @@
 // Output is deterministic: the same bytes on every run.
 #include "artwork.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QImage>
@@ -77,34 +78,35 @@ QByteArray encodeBmp24(const QImage &image)
     return out;
 }
 
-QByteArray encodeIco(const std::vector<PalettedImage> &images)
+QByteArray encodeIco(const std::vector<QImage> &images)
 {
-    std::vector<QByteArray> dibs;
-    for (const PalettedImage &img : images) {
-        const int n = img.size;
-        const int xorStride = ((n * 4 + 31) / 32) * 4;
-        const int andStride = ((n + 31) / 32) * 4;
-        QByteArray dib;
-        putInfoHeader(dib, n, 2 * n, 4, static_cast<unsigned>((xorStride + andStride) * n));
-        for (unsigned rgb : kStandardPalette)
-            put32(dib, rgb); // RGBQUAD: blue, green, red, 0 in little-endian order
-        for (int y = n - 1; y >= 0; --y) {
-            QByteArray row(xorStride, '\0');
-            for (int x = 0; x < n; ++x) {
-                const int i = img.pixels[y * n + x];
-                const int v = i < 0 ? 0 : i;
-                row[x / 2] = char(row[x / 2] | (x % 2 == 0 ? v << 4 : v));
+    // Each image as it is stored: PNG from 256 pixels on (Windows reads those since Vista),
+    // below that a 32-bit DIB, bottom-up, its height doubled for the AND mask that follows
+    // it (set where the pixel is fully transparent, for whatever ignores the alpha).
+    std::vector<QByteArray> stored;
+    for (const QImage &source : images) {
+        const QImage img = source.convertToFormat(QImage::Format_ARGB32);
+        const int n = img.width();
+        QByteArray bytes;
+        if (n >= 256) {
+            QBuffer buffer(&bytes);
+            buffer.open(QIODevice::WriteOnly);
+            img.save(&buffer, "PNG");
+        } else {
+            const int andStride = ((n + 31) / 32) * 4;
+            putInfoHeader(bytes, n, 2 * n, 32, static_cast<unsigned>((n * 4 + andStride) * n));
+            for (int y = n - 1; y >= 0; --y)
+                for (int x = 0; x < n; ++x)
+                    put32(bytes, img.pixel(x, y)); // BGRA in little-endian order
+            for (int y = n - 1; y >= 0; --y) {
+                QByteArray row(andStride, '\0');
+                for (int x = 0; x < n; ++x)
+                    if (qAlpha(img.pixel(x, y)) == 0)
+                        row[x / 8] = char(row[x / 8] | (0x80 >> (x % 8)));
+                bytes.append(row);
             }
-            dib.append(row);
         }
-        for (int y = n - 1; y >= 0; --y) {
-            QByteArray row(andStride, '\0');
-            for (int x = 0; x < n; ++x)
-                if (img.pixels[y * n + x] < 0)
-                    row[x / 8] = char(row[x / 8] | (0x80 >> (x % 8)));
-            dib.append(row);
-        }
-        dibs.push_back(dib);
+        stored.push_back(bytes);
     }
 
     QByteArray out;
@@ -113,18 +115,19 @@ QByteArray encodeIco(const std::vector<PalettedImage> &images)
     put16(out, static_cast<unsigned>(images.size()));
     unsigned offset = 6 + 16 * static_cast<unsigned>(images.size());
     for (std::size_t k = 0; k < images.size(); ++k) {
-        out.append(char(images[k].size)); // width
-        out.append(char(images[k].size)); // height
-        out.append(char(16));             // colours in palette
-        out.append(char(0));              // reserved
-        put16(out, 1);                    // planes
-        put16(out, 4);                    // bits per pixel
-        put32(out, static_cast<unsigned>(dibs[k].size()));
+        const int n = images[k].width();
+        out.append(char(n >= 256 ? 0 : n)); // width, 0 standing for 256
+        out.append(char(n >= 256 ? 0 : n)); // height
+        out.append(char(0));                // colours in palette: none
+        out.append(char(0));                // reserved
+        put16(out, 1);                      // planes
+        put16(out, 32);                     // bits per pixel
+        put32(out, static_cast<unsigned>(stored[k].size()));
         put32(out, offset);
-        offset += static_cast<unsigned>(dibs[k].size());
+        offset += static_cast<unsigned>(stored[k].size());
     }
-    for (const QByteArray &dib : dibs)
-        out.append(dib);
+    for (const QByteArray &bytes : stored)
+        out.append(bytes);
     return out;
 }
 
@@ -140,8 +143,14 @@ int main(int argc, char **argv)
     const QDir dir(QString::fromLocal8Bit(argv[1]));
     bool ok = writeFile(dir.filePath(QStringLiteral("banner.bmp")), encodeBmp24(renderBanner()));
 
-    const PalettedImage icon32 = bookPixelArt(32), icon16 = bookPixelArt(16);
-    ok = writeFile(dir.filePath(QStringLiteral("quoriam.ico")), encodeIco({icon32, icon16})) && ok;
+    // The program icon at the sizes Windows asks for (its small and large icons at 100 % to
+    // 200 %, and Explorer's largest views): 16 and 32 are the icon's own pixel art, the
+    // others drawn anew, as for the desktop's icons below.
+    const QImage icon16 = toArgb(bookPixelArt(16)), icon32 = toArgb(bookPixelArt(32));
+    std::vector<QImage> icons;
+    for (int size : {16, 20, 24, 32, 40, 48, 64, 256})
+        icons.push_back(size == 16 ? icon16 : size == 32 ? icon32 : bookFullColour(size));
+    ok = writeFile(dir.filePath(QStringLiteral("quoriam.ico")), encodeIco(icons)) && ok;
 
     for (int size : {16, 32, 48, 128, 256}) {
         const QString sub = QStringLiteral("icons/hicolor/%1x%1/apps").arg(size);
@@ -149,9 +158,7 @@ int main(int argc, char **argv)
             std::fprintf(stderr, "quoriam_artwork: cannot create %s\n", qPrintable(sub));
             return 1;
         }
-        const QImage png = size == 16   ? toArgb(icon16)
-                           : size == 32 ? toArgb(icon32)
-                                        : bookFullColour(size);
+        const QImage png = size == 16 ? icon16 : size == 32 ? icon32 : bookFullColour(size);
         const QString path = dir.filePath(sub + QStringLiteral("/quoriam.png"));
         if (!png.save(path, "PNG")) {
             std::fprintf(stderr, "quoriam_artwork: cannot write %s\n", qPrintable(path));

@@ -10,7 +10,8 @@
 # line of its output.
 #
 # The source comes through `apt-get source` with a private source list, lists folder and
-# cache folder given as apt options: the machine's apt configuration stays as it is.
+# cache folder given as apt options (debian-source.sh): the machine's apt configuration
+# stays as it is.
 # Qt is configured with -qt-host-path /usr: the host tools (moc, rcc, uic) are Debian's
 # qt6-base-dev-tools, which must be the same version as the source.
 #
@@ -29,6 +30,7 @@ die() {
     say "error: $*"
     exit 1
 }
+. "$here/debian-source.sh"
 
 for tool in x86_64-w64-mingw32-g++-posix ninja cmake dpkg-source /usr/lib/qt6/libexec/moc; do
     command -v "$tool" >/dev/null || die "$tool is missing (sh tools/install-deps.sh --windows)"
@@ -99,45 +101,8 @@ step_done() {
 }
 
 # --- Fetch -------------------------------------------------------------------------------
-# The Debian entries of the machine's own source list, as deb-src, in a private file.
-apt_dir="$work/apt"
-mkdir -p "$apt_dir/lists/partial" "$apt_dir/cache/archives/partial"
-sources="$apt_dir/sources.list"
-{
-    for f in /etc/apt/sources.list.d/*.sources; do
-        [ -f "$f" ] || continue
-        # deb822 stanzas of the Debian archive, with their Types turned into deb-src.
-        awk 'BEGIN { RS = ""; ORS = "\n\n" }
-             /URIs:[^\n]*debian/ && !/Enabled: *no/ {
-                 n = split($0, line, "\n")
-                 for (i = 1; i <= n; i++)
-                     printf "%s\n", (line[i] ~ /^Types:/ ? "Types: deb-src" : line[i])
-                 printf "\n"
-             }' "$f"
-    done
-} >"$apt_dir/debian.sources"
-[ -s "$apt_dir/debian.sources" ] || rm -f "$apt_dir/debian.sources"
-if [ -f /etc/apt/sources.list ]; then
-    sed -n 's/^[[:space:]]*deb[[:space:]]\(.*debian.*\)$/deb-src \1/p' /etc/apt/sources.list
-fi >"$sources"
-source_parts="/dev/null"
-if [ -f "$apt_dir/debian.sources" ]; then
-    mkdir -p "$apt_dir/sources.list.d"
-    mv "$apt_dir/debian.sources" "$apt_dir/sources.list.d/"
-    source_parts="$apt_dir/sources.list.d"
-fi
-[ -s "$sources" ] || [ "$source_parts" != /dev/null ] || die "no Debian archive in the apt sources"
-
-apt_options=(
-    -o "Dir::Etc::SourceList=$sources"
-    -o "Dir::Etc::SourceParts=$source_parts"
-    -o "Dir::State::Lists=$apt_dir/lists"
-    -o "Dir::Cache=$apt_dir/cache"
-    -o "APT::Sandbox::User=$(id -un)"
-)
 say "fetching Debian's qt6-base $qt_version source"
-apt-get "${apt_options[@]}" -q update >&2
-(cd "$work" && apt-get "${apt_options[@]}" -q source "qt6-base=$qt_version") >&2
+debian_source "$work" "qt6-base=$qt_version"
 src=$(find "$work" -maxdepth 1 -type d -name "qt6-base-*" | head -n 1)
 [ -n "$src" ] && [ -x "$src/configure" ] || die "the source package did not unpack"
 step_done "fetch"

@@ -1,10 +1,10 @@
 # shellcheck shell=bash
 # The X11 harness of the end-to-end tests and of the benchmark: a private X server with a
 # window manager, the real program on it, and helpers that find its windows by exact
-# title, read what the X server knows about them, type and pick menu items, and wait,
-# always within a time limit, for something to happen. Source it from a script, which
-# then calls e2e_start_display. The end-to-end tests source it through tests/e2e/lib.sh,
-# which adds their checks.
+# title, read what the X server knows about them, reach boxes and buttons by name, type
+# and pick menu items, and wait, always within a time limit, for something to happen.
+# Source it from a script, which then calls e2e_start_display. The end-to-end tests
+# source it through tests/e2e/lib.sh, which adds their checks.
 #
 # Every process started here is stopped on every way out of the script (normal end,
 # failure, Ctrl-C, SIGTERM from CTest).
@@ -12,6 +12,10 @@
 # Set by the caller, before or after sourcing:
 #  - E2E_WM picks the window manager: openbox (the default), icewm, fluxbox, or none (a
 #    bare X server, where nothing draws frames, activates windows or closes them politely);
+#    or a desktop's Wayland compositor, headless, whose XWayland is the X server: mutter
+#    (GNOME's) or kwin (KDE Plasma's). Under those the program runs as in that desktop's
+#    session, QT_QPA_PLATFORM unset; where the compositor cannot start, the test is
+#    skipped with status 77 and a line that says why;
 #  - E2E_PROGRESS_FD, the file descriptor that progress (e2e_say) and passed checks
 #    (e2e_ok) go to: 1, the standard output, unless set; 2 keeps the standard output for
 #    the caller's own results. Failures always go to the standard error;
@@ -20,17 +24,18 @@
 #    (xdotool search --classname): ^quoriam$ unless set; under Wine, ^quoriam\.exe$.
 #
 # Needs: Xvfb, openbox (or the chosen window manager), xdotool, xwininfo and xprop
-# (x11-utils), wmctrl, xauth, and xclip, and coreutils' timeout. tools/install-deps.sh
-# --test installs them, and icewm as a second window manager.
+# (x11-utils), wmctrl, xauth, and xclip, and coreutils' timeout; for a compositor, mutter
+# or kwin_wayland (kwin-wayland), Xwayland and dbus-run-session. tools/install-deps.sh
+# --test installs them all.
 
 set -u
 
 E2E_NAME=$(basename "$0" .sh)
 E2E_WM=${E2E_WM:-openbox}
 case $E2E_WM in
-openbox | icewm | fluxbox | none) ;;
+openbox | icewm | fluxbox | none | mutter | kwin) ;;
 *)
-    printf '[%s] FAIL: E2E_WM=%s: expected openbox, icewm, fluxbox or none\n' "$E2E_NAME" "$E2E_WM" >&2
+    printf '[%s] FAIL: E2E_WM=%s: expected openbox, icewm, fluxbox, none, mutter or kwin\n' "$E2E_NAME" "$E2E_WM" >&2
     exit 1
     ;;
 esac
@@ -46,6 +51,8 @@ E2E_TMP=$(mktemp -d "${TMPDIR:-/tmp}/quoriam-e2e.XXXXXX") || exit 1
 mkdir -m 700 "$E2E_TMP/runtime" || exit 1
 E2E_XVFB_PID=
 E2E_WM_PID=
+E2E_SESSION_PID=
+E2E_SESSION_KEEPER=
 E2E_APP_PID=
 E2E_APP_LOG="$E2E_TMP/app.log"
 
@@ -76,6 +83,14 @@ e2e_fail()
     exit 1
 }
 
+# e2e_skip REASON: the test cannot run here; says why and exits 77, which CTest reports as
+# skipped (SKIP_RETURN_CODE), never as passed.
+e2e_skip()
+{
+    printf '[%s] SKIP: %s\n' "$E2E_NAME" "$*"
+    exit 77
+}
+
 # ---------------------------------------------------------------------------------------
 # Clean-up
 
@@ -93,12 +108,26 @@ e2e_stop_pid()
     return 0
 }
 
+# The compositor's session: the compositor and its message bus first, so that it takes its
+# XWayland down cleanly, then the program that kept the session open.
+e2e_stop_session()
+{
+    local pid
+    [ -n "$E2E_SESSION_PID" ] || return 0
+    for pid in $(cat "/proc/$E2E_SESSION_PID/task/$E2E_SESSION_PID/children" 2>/dev/null); do
+        e2e_stop_pid "$pid"
+    done
+    e2e_stop_pid "$E2E_SESSION_KEEPER"
+    e2e_stop_pid "$E2E_SESSION_PID"
+}
+
 e2e_cleanup()
 {
     local status=$?
     trap - EXIT INT TERM HUP
     e2e_stop_pid "$E2E_APP_PID"
     e2e_stop_pid "$E2E_WM_PID"
+    e2e_stop_session
     e2e_stop_pid "$E2E_XVFB_PID"
     rm -rf "$E2E_TMP"
     exit "$status"
@@ -169,6 +198,12 @@ e2e_wm_ready()
 e2e_start_display()
 {
     local cookie i start tool wm wm_tools=
+    case $E2E_WM in
+    mutter | kwin)
+        e2e_start_compositor
+        return
+        ;;
+    esac
     [ "$E2E_WM" = none ] || wm_tools="$E2E_WM wmctrl"
     for tool in Xvfb $wm_tools xdotool xwininfo xprop xauth xclip timeout; do
         command -v "$tool" >/dev/null ||
@@ -217,12 +252,70 @@ e2e_start_display()
     e2e_say "X server $DISPLAY (${E2E_SCREEN_W}x${E2E_SCREEN_H}) with $E2E_WM is up"
 }
 
+# e2e_start_compositor: E2E_WM's Wayland compositor, headless, with XWayland, on a message
+# bus, runtime folder and configuration of its own, and the program's environment as in
+# that desktop's session. The compositor runs a small program of ours in its session,
+# which tells the X display (and its cookie) and keeps the session open.
+e2e_start_compositor()
+{
+    local tool run="$E2E_TMP/wayland" desktop compositor start values
+    case $E2E_WM in
+    mutter)
+        desktop=GNOME
+        compositor=(mutter --headless --wayland --virtual-monitor "${E2E_SCREEN_W}x${E2E_SCREEN_H}" --)
+        ;;
+    kwin)
+        desktop=KDE
+        # kwin_wayland carries a file capability (cap_sys_resource) that some containers
+        # refuse to start ("Operation not permitted"); a copy carries none.
+        command -v kwin_wayland >/dev/null && cp "$(command -v kwin_wayland)" "$E2E_TMP/kwin_wayland"
+        compositor=("$E2E_TMP/kwin_wayland" --virtual --xwayland --width "$E2E_SCREEN_W"
+            --height "$E2E_SCREEN_H")
+        ;;
+    esac
+    for tool in "${E2E_WM/kwin/kwin_wayland}" Xwayland dbus-run-session wmctrl xdotool xwininfo xprop xclip timeout; do
+        command -v "$tool" >/dev/null ||
+            e2e_fail "'$tool' is not installed (tools/install-deps.sh --test installs what these tests need)"
+    done
+    mkdir -m 700 "$run" && mkdir -p "$E2E_TMP/config" "$E2E_TMP/home" || e2e_fail "cannot make $run"
+    {
+        echo '#!/bin/sh'
+        printf 'file=%q\n' "$E2E_TMP/session"
+        echo 'printf "%s %s %s\n" "$$" "$DISPLAY" "$XAUTHORITY" >"$file.new" && mv "$file.new" "$file"'
+        echo 'exec sleep infinity'
+    } >"$E2E_TMP/session.sh"
+    chmod +x "$E2E_TMP/session.sh"
+    env -u DISPLAY -u WAYLAND_DISPLAY -u DBUS_SESSION_BUS_ADDRESS -u XAUTHORITY \
+        HOME="$E2E_TMP/home" XDG_CONFIG_HOME="$E2E_TMP/config" XDG_RUNTIME_DIR="$run" \
+        dbus-run-session -- "${compositor[@]}" "$E2E_TMP/session.sh" >"$E2E_TMP/wm.log" 2>&1 &
+    E2E_SESSION_PID=$!
+    start=$(e2e_now)
+    until [ -s "$E2E_TMP/session" ]; do
+        e2e_pid_alive "$E2E_SESSION_PID" ||
+            e2e_skip "$E2E_WM cannot start here: $(tail -n 3 "$E2E_TMP/wm.log" | tr '\n' ' ')"
+        e2e_cmp "$(e2e_elapsed "$start")" '<' 60 ||
+            e2e_skip "$E2E_WM started no session within 60 s: $(tail -n 3 "$E2E_TMP/wm.log" | tr '\n' ' ')"
+        sleep 0.05
+    done
+    read -r E2E_SESSION_KEEPER values XAUTHORITY <"$E2E_TMP/session"
+    export DISPLAY=$values
+    if [ -n "$XAUTHORITY" ]; then export XAUTHORITY; else unset XAUTHORITY; fi
+    # mutter publishes the work area; KWin under Wayland does not (see e2e_work_area).
+    e2e_wait_until 30 "$E2E_WM manages XWayland's display $DISPLAY" eval \
+        'e2e_x xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id"'
+    E2E_APP_ENV=(env -u SESSION_MANAGER -u DBUS_SESSION_BUS_ADDRESS -u QT_QPA_PLATFORMTHEME
+        -u QT_QPA_PLATFORM XDG_RUNTIME_DIR="$run" WAYLAND_DISPLAY=wayland-0
+        XDG_SESSION_TYPE=wayland XDG_CURRENT_DESKTOP="$desktop")
+    e2e_say "$E2E_WM (Wayland, ${E2E_SCREEN_W}x${E2E_SCREEN_H}) is up with XWayland on $DISPLAY, after $(e2e_elapsed "$start") s"
+}
+
 # ---------------------------------------------------------------------------------------
 # The program
 
 # The environment the program runs in, as a command to put before it: the X11 platform, a
 # runtime folder of its own, and nothing of the caller's session (its session manager,
 # message bus and platform theme). env executes the program, which keeps env's process id.
+# Under a compositor, the compositor's session instead (e2e_start_compositor).
 E2E_APP_ENV=(env -u SESSION_MANAGER -u DBUS_SESSION_BUS_ADDRESS -u QT_QPA_PLATFORMTHEME
     QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR="$E2E_TMP/runtime")
 
@@ -401,6 +494,53 @@ e2e_clipboard_is() { [ "$(e2e_clipboard)" = "$1" ]; }
 e2e_close() { e2e_x wmctrl -i -c "$1" || e2e_fail "wmctrl cannot close window $1"; }
 
 # ---------------------------------------------------------------------------------------
+# Boxes and buttons, by name
+
+# e2e_read_places COMMAND...: runs COMMAND, which lists where the boxes and buttons of the
+# program's windows are (tests/e2e/places.cpp), and keeps the list for e2e_point.
+e2e_read_places()
+{
+    "$@" >"$E2E_TMP/places.out" 2>"$E2E_TMP/places.err" && [ -s "$E2E_TMP/places.out" ] ||
+        e2e_fail "no list of the controls' places from $*: $(cat "$E2E_TMP/places.err")"
+    tr -d '\r' <"$E2E_TMP/places.out" >"$E2E_TMP/places" # Windows ends its lines with CR LF
+}
+
+# e2e_place_of ID NAME: sets E2E_PX E2E_PY to the middle of the box or button that
+# assistive tools name NAME ("Send", "Receive Fax In") in the window ID, in the window's
+# pixels; fails saying which control it cannot find.
+e2e_place_of()
+{
+    local title window place x y w h
+    title=$(e2e_x xdotool getwindowname "$1" 2>/dev/null) || e2e_fail "window $1 is gone"
+    window=$(printf '%s' "$title" | sed -e 's/^ *//' -e 's/ *$//')
+    place=$(awk -F'\t' -v w="$window" -v c="$2" '$1 == w && $2 == c { print $3, $4, $5, $6; exit }' \
+        "$E2E_TMP/places")
+    [ -n "$place" ] || e2e_fail "no control named '$2' in the window '$window' (it has: $(awk -F'\t' \
+        -v w="$window" '$1 == w { printf "%s%s", s, $2; s = ", " }' "$E2E_TMP/places"))"
+    read -r x y w h <<<"$place"
+    E2E_PX=$((x + w / 2)) E2E_PY=$((y + h / 2))
+}
+
+# e2e_point ID NAME: moves the pointer to the middle of that control.
+e2e_point()
+{
+    e2e_place_of "$1" "$2"
+    e2e_x xdotool mousemove --window "$1" "$E2E_PX" "$E2E_PY" ||
+        e2e_fail "xdotool cannot move the pointer to '$2'"
+}
+
+# e2e_click ID NAME: clicks that control, and puts the pointer back where it was.
+e2e_click()
+{
+    local pointer
+    e2e_place_of "$1" "$2"
+    pointer=$(e2e_x xdotool getmouselocation | sed 's/x:\([0-9]*\) y:\([0-9]*\).*/\1 \2/')
+    # shellcheck disable=SC2086 # x y
+    e2e_x xdotool mousemove --window "$1" "$E2E_PX" "$E2E_PY" click 1 mousemove $pointer ||
+        e2e_fail "xdotool cannot click '$2'"
+}
+
+# ---------------------------------------------------------------------------------------
 # Where windows go
 
 # e2e_work_area: sets E2E_WA_X E2E_WA_Y E2E_WA_W E2E_WA_H to the work area of the current
@@ -412,6 +552,8 @@ e2e_work_area()
     [ "$E2E_WM" = none ] && return 0
     desktop=$(e2e_x xprop -root -notype _NET_CURRENT_DESKTOP 2>/dev/null | sed -n 's/.* = //p')
     values=$(e2e_x xprop -root -notype _NET_WORKAREA 2>/dev/null | sed -n 's/.* = //p' | tr -d ' ')
+    # KWin under Wayland publishes none: its X11 programs (Qt too) take the whole screen.
+    [ -z "$values" ] && [ "$E2E_WM" = kwin ] && return 0
     set -- ${values//,/ }
     shift $((4 * ${desktop:-0})) 2>/dev/null || set --
     [ $# -ge 4 ] || e2e_fail "no work area for desktop ${desktop:-0} in _NET_WORKAREA ($values)"
