@@ -110,6 +110,17 @@ QString currentLanguage()
     return installed().language;
 }
 
+QString translate(const char *context, const char *text)
+{
+    static QTranslator early;
+    static const bool loaded = [] {
+        const QString language = chooseLanguage(QLocale::system().uiLanguages());
+        return !language.isEmpty() && early.load(QStringLiteral("quoriam_") + language, folder);
+    }();
+    const QString translated = loaded ? early.translate(context, text) : QString();
+    return translated.isEmpty() ? QString::fromUtf8(text) : translated;
+}
+
 QString captionText(std::string_view form, std::string_view caption)
 {
     const std::size_t start = std::min(caption.find_first_not_of(' '), caption.size());

@@ -30,6 +30,11 @@ void useUsersLanguage();
 // The language installed last; empty for English.
 QString currentLanguage();
 
+// A text in the desktop's language, also before the application object exists and has
+// its translations installed: the lines that say why it could not start. lupdate finds
+// it as QCoreApplication::translate.
+QString translate(const char *context, const char *text);
+
 // A caption of a window's description as the user reads it: translated in the window's
 // context. Leading spaces, which push a title to the right of its bar, stay as they are
 // and are not part of the text translated.

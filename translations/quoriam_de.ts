@@ -188,4 +188,47 @@
         <translation>Die Wartezeit muss eine Zahl von Sekunden sein</translation>
     </message>
 </context>
+<context>
+    <name>StartupMessages</name>
+    <message>
+        <source>cannot start on the X display &quot;%1&quot; named by -display; name a running X server that this user may use.</source>
+        <translation>Start auf dem X-Display &quot;%1&quot; (mit -display angegeben) nicht möglich; geben Sie einen laufenden X-Server an, den dieser Benutzer verwenden darf.</translation>
+    </message>
+    <message>
+        <source>cannot start on an X display (DISPLAY is not set); start it in a desktop session, or set DISPLAY to a running X server that this user may use.</source>
+        <translation>Start auf einem X-Display nicht möglich (DISPLAY ist nicht gesetzt); starten Sie das Programm in einer Desktop-Sitzung oder setzen Sie DISPLAY auf einen laufenden X-Server, den dieser Benutzer verwenden darf.</translation>
+    </message>
+    <message>
+        <source>cannot start on the X display &quot;%1&quot;; start it in a desktop session, or set DISPLAY to a running X server that this user may use.</source>
+        <translation>Start auf dem X-Display &quot;%1&quot; nicht möglich; starten Sie das Programm in einer Desktop-Sitzung oder setzen Sie DISPLAY auf einen laufenden X-Server, den dieser Benutzer verwenden darf.</translation>
+    </message>
+    <message>
+        <source>cannot start on the Wayland display &quot;%1&quot;; start it in a desktop session, or set WAYLAND_DISPLAY to a running Wayland compositor.</source>
+        <translation>Start auf dem Wayland-Display &quot;%1&quot; nicht möglich; starten Sie das Programm in einer Desktop-Sitzung oder setzen Sie WAYLAND_DISPLAY auf einen laufenden Wayland-Compositor.</translation>
+    </message>
+    <message>
+        <source>cannot start on the X display &quot;%1&quot; or the Wayland display &quot;%2&quot;; start it in a desktop session, or set DISPLAY to a running X server that this user may use.</source>
+        <translation>Start auf dem X-Display &quot;%1&quot; oder dem Wayland-Display &quot;%2&quot; nicht möglich; starten Sie das Programm in einer Desktop-Sitzung oder setzen Sie DISPLAY auf einen laufenden X-Server, den dieser Benutzer verwenden darf.</translation>
+    </message>
+    <message>
+        <source>cannot start: Qt has no platform &quot;%1&quot; here (named by %2); name xcb (X11) or wayland instead, or none.</source>
+        <translation>Start nicht möglich: Qt hat hier keine Plattform &quot;%1&quot; (angegeben mit %2); geben Sie stattdessen xcb (X11) oder wayland an, oder keine.</translation>
+    </message>
+    <message>
+        <source>cannot start on the Qt platform &quot;%1&quot;: it could not be initialised (QT_DEBUG_PLUGINS=1 shows Qt&apos;s reasons).</source>
+        <translation>Start auf der Qt-Plattform &quot;%1&quot; nicht möglich: Sie ließ sich nicht initialisieren (QT_DEBUG_PLUGINS=1 zeigt die Gründe von Qt).</translation>
+    </message>
+    <message>
+        <source>cannot start on the Qt platform &quot;%1&quot;: %2.</source>
+        <translation>Start auf der Qt-Plattform &quot;%1&quot; nicht möglich: %2.</translation>
+    </message>
+    <message>
+        <source>cannot start on the Qt platform &quot;%1&quot;: it finds no screen (QT_DEBUG_PLUGINS=1 shows Qt&apos;s reasons).</source>
+        <translation>Start auf der Qt-Plattform &quot;%1&quot; nicht möglich: Sie findet keinen Bildschirm (QT_DEBUG_PLUGINS=1 zeigt die Gründe von Qt).</translation>
+    </message>
+    <message>
+        <source>cannot start: Qt&apos;s platform plugin could not be loaded; reinstall Quoriam, or its Qt libraries.</source>
+        <translation>Start nicht möglich: Das Plattform-Plugin von Qt ließ sich nicht laden; installieren Sie Quoriam oder seine Qt-Bibliotheken neu.</translation>
+    </message>
+</context>
 </TS>

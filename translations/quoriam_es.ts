@@ -188,4 +188,47 @@
         <translation>La espera debe ser un número de segundos</translation>
     </message>
 </context>
+<context>
+    <name>StartupMessages</name>
+    <message>
+        <source>cannot start on the X display &quot;%1&quot; named by -display; name a running X server that this user may use.</source>
+        <translation>no se puede iniciar en la pantalla X &quot;%1&quot; indicada con -display; indica un servidor X en marcha que este usuario pueda usar.</translation>
+    </message>
+    <message>
+        <source>cannot start on an X display (DISPLAY is not set); start it in a desktop session, or set DISPLAY to a running X server that this user may use.</source>
+        <translation>no se puede iniciar en una pantalla X (DISPLAY no está definida); inícialo en una sesión de escritorio o define DISPLAY con un servidor X en marcha que este usuario pueda usar.</translation>
+    </message>
+    <message>
+        <source>cannot start on the X display &quot;%1&quot;; start it in a desktop session, or set DISPLAY to a running X server that this user may use.</source>
+        <translation>no se puede iniciar en la pantalla X &quot;%1&quot;; inícialo en una sesión de escritorio o define DISPLAY con un servidor X en marcha que este usuario pueda usar.</translation>
+    </message>
+    <message>
+        <source>cannot start on the Wayland display &quot;%1&quot;; start it in a desktop session, or set WAYLAND_DISPLAY to a running Wayland compositor.</source>
+        <translation>no se puede iniciar en la pantalla Wayland &quot;%1&quot;; inícialo en una sesión de escritorio o define WAYLAND_DISPLAY con un compositor Wayland en marcha.</translation>
+    </message>
+    <message>
+        <source>cannot start on the X display &quot;%1&quot; or the Wayland display &quot;%2&quot;; start it in a desktop session, or set DISPLAY to a running X server that this user may use.</source>
+        <translation>no se puede iniciar en la pantalla X &quot;%1&quot; ni en la pantalla Wayland &quot;%2&quot;; inícialo en una sesión de escritorio o define DISPLAY con un servidor X en marcha que este usuario pueda usar.</translation>
+    </message>
+    <message>
+        <source>cannot start: Qt has no platform &quot;%1&quot; here (named by %2); name xcb (X11) or wayland instead, or none.</source>
+        <translation>no se puede iniciar: Qt no tiene aquí la plataforma &quot;%1&quot; (indicada con %2); indica xcb (X11) o wayland en su lugar, o ninguna.</translation>
+    </message>
+    <message>
+        <source>cannot start on the Qt platform &quot;%1&quot;: it could not be initialised (QT_DEBUG_PLUGINS=1 shows Qt&apos;s reasons).</source>
+        <translation>no se puede iniciar en la plataforma Qt &quot;%1&quot;: no se pudo inicializar (QT_DEBUG_PLUGINS=1 muestra los motivos de Qt).</translation>
+    </message>
+    <message>
+        <source>cannot start on the Qt platform &quot;%1&quot;: %2.</source>
+        <translation>no se puede iniciar en la plataforma Qt &quot;%1&quot;: %2.</translation>
+    </message>
+    <message>
+        <source>cannot start on the Qt platform &quot;%1&quot;: it finds no screen (QT_DEBUG_PLUGINS=1 shows Qt&apos;s reasons).</source>
+        <translation>no se puede iniciar en la plataforma Qt &quot;%1&quot;: no encuentra ninguna pantalla (QT_DEBUG_PLUGINS=1 muestra los motivos de Qt).</translation>
+    </message>
+    <message>
+        <source>cannot start: Qt&apos;s platform plugin could not be loaded; reinstall Quoriam, or its Qt libraries.</source>
+        <translation>no se puede iniciar: no se pudo cargar el complemento de plataforma de Qt; reinstala Quoriam o sus bibliotecas Qt.</translation>
+    </message>
+</context>
 </TS>

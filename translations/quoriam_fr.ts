@@ -188,4 +188,47 @@
         <translation>Le délai doit être un nombre de secondes</translation>
     </message>
 </context>
+<context>
+    <name>StartupMessages</name>
+    <message>
+        <source>cannot start on the X display &quot;%1&quot; named by -display; name a running X server that this user may use.</source>
+        <translation>impossible de démarrer sur l’écran X &quot;%1&quot; indiqué par -display&#xa0;; indiquez un serveur X en marche que cet utilisateur peut utiliser.</translation>
+    </message>
+    <message>
+        <source>cannot start on an X display (DISPLAY is not set); start it in a desktop session, or set DISPLAY to a running X server that this user may use.</source>
+        <translation>impossible de démarrer sur un écran X (DISPLAY n’est pas défini)&#xa0;; lancez le programme dans une session de bureau, ou donnez à DISPLAY un serveur X en marche que cet utilisateur peut utiliser.</translation>
+    </message>
+    <message>
+        <source>cannot start on the X display &quot;%1&quot;; start it in a desktop session, or set DISPLAY to a running X server that this user may use.</source>
+        <translation>impossible de démarrer sur l’écran X &quot;%1&quot;&#xa0;; lancez le programme dans une session de bureau, ou donnez à DISPLAY un serveur X en marche que cet utilisateur peut utiliser.</translation>
+    </message>
+    <message>
+        <source>cannot start on the Wayland display &quot;%1&quot;; start it in a desktop session, or set WAYLAND_DISPLAY to a running Wayland compositor.</source>
+        <translation>impossible de démarrer sur l’écran Wayland &quot;%1&quot;&#xa0;; lancez le programme dans une session de bureau, ou donnez à WAYLAND_DISPLAY un compositeur Wayland en marche.</translation>
+    </message>
+    <message>
+        <source>cannot start on the X display &quot;%1&quot; or the Wayland display &quot;%2&quot;; start it in a desktop session, or set DISPLAY to a running X server that this user may use.</source>
+        <translation>impossible de démarrer sur l’écran X &quot;%1&quot; ni sur l’écran Wayland &quot;%2&quot;&#xa0;; lancez le programme dans une session de bureau, ou donnez à DISPLAY un serveur X en marche que cet utilisateur peut utiliser.</translation>
+    </message>
+    <message>
+        <source>cannot start: Qt has no platform &quot;%1&quot; here (named by %2); name xcb (X11) or wayland instead, or none.</source>
+        <translation>impossible de démarrer&#xa0;: Qt n’a pas de plateforme &quot;%1&quot; ici (indiquée par %2)&#xa0;; indiquez plutôt xcb (X11) ou wayland, ou aucune.</translation>
+    </message>
+    <message>
+        <source>cannot start on the Qt platform &quot;%1&quot;: it could not be initialised (QT_DEBUG_PLUGINS=1 shows Qt&apos;s reasons).</source>
+        <translation>impossible de démarrer sur la plateforme Qt &quot;%1&quot;&#xa0;: elle n’a pas pu être initialisée (QT_DEBUG_PLUGINS=1 montre les raisons de Qt).</translation>
+    </message>
+    <message>
+        <source>cannot start on the Qt platform &quot;%1&quot;: %2.</source>
+        <translation>impossible de démarrer sur la plateforme Qt &quot;%1&quot;&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <source>cannot start on the Qt platform &quot;%1&quot;: it finds no screen (QT_DEBUG_PLUGINS=1 shows Qt&apos;s reasons).</source>
+        <translation>impossible de démarrer sur la plateforme Qt &quot;%1&quot;&#xa0;: elle ne trouve aucun écran (QT_DEBUG_PLUGINS=1 montre les raisons de Qt).</translation>
+    </message>
+    <message>
+        <source>cannot start: Qt&apos;s platform plugin could not be loaded; reinstall Quoriam, or its Qt libraries.</source>
+        <translation>impossible de démarrer&#xa0;: le module de plateforme de Qt n’a pas pu être chargé&#xa0;; réinstallez Quoriam, ou ses bibliothèques Qt.</translation>
+    </message>
+</context>
 </TS>
