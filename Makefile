@@ -4,7 +4,7 @@ BUILD ?= build
 BUILD_TYPE ?= RelWithDebInfo
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
-.PHONY: all deps test-deps configure build run test test-sanitize fuzz screenshots docs-screenshots bench artwork clean windows test-windows
+.PHONY: all deps test-deps configure build run test test-sanitize fuzz screenshots docs-screenshots bench artwork clean windows test-windows translations
 
 all: build
 
@@ -40,9 +40,14 @@ test-sanitize: test-deps
 fuzz:
 	bash tests/fuzz/run.sh 60
 
+# In English with the C formats, and in German with German formats (the clock).
+SCREENSHOTS_EN = env -u LANGUAGE LC_ALL=C QT_QPA_PLATFORM=offscreen ./$(BUILD)/tools/screenshots/quoriam_screenshots
+SCREENSHOTS_DE = env LANGUAGE=de LC_ALL=de_DE.UTF-8 QT_QPA_PLATFORM=offscreen ./$(BUILD)/tools/screenshots/quoriam_screenshots
+
 screenshots: build
-	QT_QPA_PLATFORM=offscreen ./$(BUILD)/tools/screenshots/quoriam_screenshots $(BUILD)/screenshots
-	QT_QPA_PLATFORM=offscreen QT_SCALE_FACTOR=2 ./$(BUILD)/tools/screenshots/quoriam_screenshots $(BUILD)/screenshots/2x
+	$(SCREENSHOTS_EN) $(BUILD)/screenshots
+	QT_SCALE_FACTOR=2 $(SCREENSHOTS_EN) $(BUILD)/screenshots/2x
+	$(SCREENSHOTS_DE) $(BUILD)/screenshots/de
 
 # Measurements on a real X server (Xvfb), printed as one Markdown table: start-up and
 # memory against a plain Qt program (bench/baseline), idle cost, the wait, punctuality,
@@ -54,12 +59,19 @@ bench: test-deps
 	cmake --build $(BUILD)-release/bench -j $(JOBS)
 	bash bench/bench.sh $(BUILD)-release/quoriam $(BUILD)-release/bench
 
-# The pictures of the README.
+# The pictures of the README, in English and in German (docs/de-*.png).
 docs-screenshots: screenshots
 	cp $(BUILD)/screenshots/*.png docs/
+	for f in $(BUILD)/screenshots/de/*.png; do cp "$$f" "docs/de-$$(basename "$$f")"; done
 
 artwork: deps configure
 	cmake --build $(BUILD) --target artwork
+
+# The translations (translations/*.ts) updated from the sources: new texts come in
+# unfinished, for a translator to finish; texts gone from the sources are dropped.
+# ADD=it makes the file of a new language as well.
+translations: deps
+	bash tools/translations/update.sh $(if $(ADD),--add $(ADD))
 
 # A Debian package, $(BUILD)/quoriam_<version>_<arch>.deb (CPack). With dpkg-dev and file
 # installed (make test-deps) its dependencies come from dpkg-shlibdeps.

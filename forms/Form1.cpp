@@ -1,6 +1,7 @@
 // The main menu: a banner under a menu bar, from which the user opens the fax setup
 // window or the About window, or ends the program.
 #include "forms/Forms.h"
+#include "forms/Translatable.h"
 #include "modules/onTop.h"
 
 namespace vb {
@@ -8,16 +9,16 @@ namespace vb {
 namespace {
 
 constexpr MenuDescription menus[] = {
-    {.name = "File", .caption = "&File"},
-    {.name = "About", .caption = "&About", .parent = "File"},
-    {.name = "Exit", .caption = "E&xit", .parent = "File"},
-    {.name = "IncFax", .caption = "&Incoming Fax"},
-    {.name = "New", .caption = "&New", .parent = "IncFax"},
+    {.name = "File", .caption = TRANSLATABLE("Form1", "&File")},
+    {.name = "About", .caption = TRANSLATABLE("Form1", "&About"), .parent = "File"},
+    {.name = "Exit", .caption = TRANSLATABLE("Form1", "E&xit"), .parent = "File"},
+    {.name = "IncFax", .caption = TRANSLATABLE("Form1", "&Incoming Fax")},
+    {.name = "New", .caption = TRANSLATABLE("Form1", "&New"), .parent = "IncFax"},
 };
 
 constexpr FormDescription description{
     .name = "Form1",
-    .caption = "Quoriam-The Only Fake Fax Creator Program",
+    .caption = TRANSLATABLE("Form1", "Quoriam-The Only Fake Fax Creator Program"),
     .clientWidth = 7890,
     .clientHeight = 1305,
     .picture = Image::Banner,

@@ -1,6 +1,7 @@
 // The incoming fax: the product name, four red headings and the four values that Send
 // copied into it. Closing it ends the program.
 #include "forms/Forms.h"
+#include "forms/Translatable.h"
 
 namespace vb {
 
@@ -12,7 +13,7 @@ constexpr FontRecord parkAvenueLarge{.face = "ParkAvenue BT", .size = 360000, .w
 constexpr ControlDescription controls[] = {
     LabelDescription{.name = "Label10",
                      .place = {.left = 1200, .top = 600, .width = 3615, .height = 375},
-                     .caption = "Incoming Fax",
+                     .caption = TRANSLATABLE("Form2", "Incoming Fax"),
                      .tabIndex = 9,
                      .alignment = Center},
     LineDescription{.name = "Line4", .x1 = 120, .y1 = 1080, .x2 = 5880, .y2 = 1080},
@@ -30,13 +31,13 @@ constexpr ControlDescription controls[] = {
                      .heading = "Label7"},
     LabelDescription{.name = "Label7",
                      .place = {.left = 120, .top = 4560, .width = 1935, .height = 375},
-                     .caption = "Time Sent:",
+                     .caption = TRANSLATABLE("Form2", "Time Sent:"),
                      .tabIndex = 6,
                      .foreColor = Red},
     LineDescription{.name = "Line3", .x1 = 120, .y1 = 4440, .x2 = 5880, .y2 = 4440},
     LabelDescription{.name = "Label6",
                      .place = {.left = 120, .top = 2400, .width = 1455, .height = 375},
-                     .caption = "Message:",
+                     .caption = TRANSLATABLE("Form2", "Message:"),
                      .tabIndex = 5,
                      .foreColor = Red},
     LabelDescription{.name = "Label5",
@@ -46,7 +47,7 @@ constexpr ControlDescription controls[] = {
     LineDescription{.name = "Line2", .x1 = 120, .y1 = 2280, .x2 = 5880, .y2 = 2280},
     LabelDescription{.name = "Label4",
                      .place = {.left = 120, .top = 1800, .width = 1095, .height = 375},
-                     .caption = "Fax To:",
+                     .caption = TRANSLATABLE("Form2", "Fax To:"),
                      .tabIndex = 3,
                      .foreColor = Red},
     LabelDescription{.name = "Label3",
@@ -60,7 +61,7 @@ constexpr ControlDescription controls[] = {
                      .heading = "Label1"},
     LabelDescription{.name = "Label1",
                      .place = {.left = 120, .top = 1200, .width = 1455, .height = 375},
-                     .caption = "Fax From:",
+                     .caption = TRANSLATABLE("Form2", "Fax From:"),
                      .tabIndex = 0,
                      .foreColor = Red},
 };
@@ -68,7 +69,7 @@ constexpr ControlDescription controls[] = {
 // 34 spaces push the words to the right of the title bar.
 constexpr FormDescription description{
     .name = "Form2",
-    .caption = "                                  Incoming Fax",
+    .caption = "                                  " TRANSLATABLE("Form2", "Incoming Fax"),
     .clientWidth = 5985,
     .clientHeight = 5040,
     .font = &parkAvenue,

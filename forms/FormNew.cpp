@@ -1,8 +1,11 @@
 // The fax setup window: the user types sender, recipient, message and the time the fax
 // claims to have been sent, chooses a delay and sends. A clock ticks in the window.
 #include "forms/Forms.h"
+#include "forms/Translatable.h"
 #include "modules/Timing.h"
 #include "modules/onTop.h"
+
+#include <QCoreApplication>
 
 #include <limits>
 
@@ -17,16 +20,16 @@ constexpr FontRecord palaceScript{
 constexpr ControlDescription controls[] = {
     CommandButtonDescription{.name = "Command2",
                              .place = {.left = 6960, .top = 2160, .width = 1095, .height = 495},
-                             .caption = "Clear",
+                             .caption = TRANSLATABLE("FormNew", "Clear"),
                              .tabIndex = 17},
     TextBoxDescription{.name = "Text1",
                        .place = {.left = 1080, .top = 360, .width = 3135, .height = 390},
-                       .text = "Fake Person",
+                       .text = TRANSLATABLE("FormNew", "Fake Person"),
                        .tabIndex = 0,
                        .heading = "Label1"},
     FrameDescription{.name = "Frame1",
                      .place = {.left = 0, .top = 0, .width = 8415, .height = 3495},
-                     .caption = "Fake Fax Setup",
+                     .caption = TRANSLATABLE("FormNew", "Fake Fax Setup"),
                      .tabIndex = 1},
     PictureBoxDescription{.name = "Picture1",
                           .container = "Frame1",
@@ -37,7 +40,7 @@ constexpr ControlDescription controls[] = {
     CommandButtonDescription{.name = "Command1",
                              .container = "Frame1",
                              .place = {.left = 4680, .top = 2160, .width = 1095, .height = 495},
-                             .caption = "Send",
+                             .caption = TRANSLATABLE("FormNew", "Send"),
                              .tabIndex = 15},
     TextBoxDescription{.name = "Text5",
                        .container = "Frame1",
@@ -54,7 +57,7 @@ constexpr ControlDescription controls[] = {
     TextBoxDescription{.name = "Text3",
                        .container = "Frame1",
                        .place = {.left = 240, .top = 1800, .width = 3975, .height = 1455},
-                       .text = "Main Message",
+                       .text = TRANSLATABLE("FormNew", "Main Message"),
                        .tabIndex = 6,
                        .multiLine = true,
                        .scrollBars = BothScrollBars,
@@ -62,7 +65,7 @@ constexpr ControlDescription controls[] = {
     TextBoxDescription{.name = "Text2",
                        .container = "Frame1",
                        .place = {.left = 720, .top = 840, .width = 3495, .height = 390},
-                       .text = "Most Likely You",
+                       .text = TRANSLATABLE("FormNew", "Most Likely You"),
                        .tabIndex = 4,
                        .heading = "Label2"},
     LineDescription{
@@ -74,12 +77,12 @@ constexpr ControlDescription controls[] = {
     LabelDescription{.name = "Label9",
                      .container = "Frame1",
                      .place = {.left = 7080, .top = 1560, .width = 1095, .height = 375},
-                     .caption = "Seconds",
+                     .caption = TRANSLATABLE("FormNew", "Seconds"),
                      .tabIndex = 14},
     LabelDescription{.name = "Label8",
                      .container = "Frame1",
                      .place = {.left = 4680, .top = 1560, .width = 1935, .height = 375},
-                     .caption = "Receive Fax In",
+                     .caption = TRANSLATABLE("FormNew", "Receive Fax In"),
                      .tabIndex = 12},
     ShapeDescription{.name = "Shape4",
                      .container = "Frame1",
@@ -87,7 +90,7 @@ constexpr ControlDescription controls[] = {
     LabelDescription{.name = "Label6",
                      .container = "Frame1",
                      .place = {.left = 4560, .top = 720, .width = 2055, .height = 375},
-                     .caption = "Fake Sent Time:",
+                     .caption = TRANSLATABLE("FormNew", "Fake Sent Time:"),
                      .tabIndex = 9},
     LabelDescription{.name = "Label5",
                      .container = "Frame1",
@@ -97,7 +100,7 @@ constexpr ControlDescription controls[] = {
     LabelDescription{.name = "Label4",
                      .container = "Frame1",
                      .place = {.left = 4560, .top = 360, .width = 2055, .height = 255},
-                     .caption = "Current Time:",
+                     .caption = TRANSLATABLE("FormNew", "Current Time:"),
                      .tabIndex = 7},
     ShapeDescription{.name = "Shape3",
                      .container = "Frame1",
@@ -105,7 +108,7 @@ constexpr ControlDescription controls[] = {
     LabelDescription{.name = "Label3",
                      .container = "Frame1",
                      .place = {.left = 240, .top = 1560, .width = 1215, .height = 375},
-                     .caption = "Message:",
+                     .caption = TRANSLATABLE("FormNew", "Message:"),
                      .tabIndex = 5},
     ShapeDescription{.name = "Shape2",
                      .container = "Frame1",
@@ -116,12 +119,12 @@ constexpr ControlDescription controls[] = {
     LabelDescription{.name = "Label2",
                      .container = "Frame1",
                      .place = {.left = 240, .top = 840, .width = 855, .height = 375},
-                     .caption = "To:",
+                     .caption = TRANSLATABLE("FormNew", "To:"),
                      .tabIndex = 3},
     LabelDescription{.name = "Label1",
                      .container = "Frame1",
                      .place = {.left = 240, .top = 360, .width = 1095, .height = 375},
-                     .caption = "From:",
+                     .caption = TRANSLATABLE("FormNew", "From:"),
                      .tabIndex = 2},
     LabelDescription{.name = "Label7",
                      .place = {.left = 0, .top = 3600, .width = 8415, .height = 1095},
@@ -144,7 +147,10 @@ constexpr FormDescription description{
     .controls = controls,
 };
 
-const QString productTitle = QStringLiteral("Quoriam-Fake Fax Creator");
+QString productTitle()
+{
+    return QCoreApplication::translate("FormNew", "Quoriam-Fake Fax Creator");
+}
 
 void Form_Load()
 {
@@ -175,20 +181,22 @@ void Text4_GotFocus()
 void Text5_Change()
 {
     if (FormNew["Text5"].text().isEmpty()) {
-        MsgBox(QStringLiteral("Must be 0 or more"), vbSystemModal + vbCritical + vbOKOnly,
-               productTitle);
+        MsgBox(QCoreApplication::translate("FormNew", "Must be 0 or more"),
+               vbSystemModal + vbCritical + vbOKOnly, productTitle());
         FormNew["Text5"].setText(QStringLiteral("0"));
     } else if (FormNew["Text5"].text() == QStringLiteral("Razo Rules")) {
-        MsgBox(QStringLiteral("Yaaaaa hooooooo, yup, he does!!!"),
+        // The phrase is the same in every language; the answer is not.
+        MsgBox(QCoreApplication::translate("FormNew", "Yaaaaa hooooooo, yup, he does!!!"),
                vbSystemModal + vbInformation + vbOKOnly, QStringLiteral("Quoriam"));
     }
 }
 
 void Command2_Click()
 {
-    FormNew["Text1"].setText(QStringLiteral("Fake Person"));
-    FormNew["Text2"].setText(QStringLiteral("Most Likely You"));
-    FormNew["Text3"].setText(QStringLiteral("Main Message"));
+    // The defaults, as the window was built with them.
+    FormNew["Text1"].setText(QCoreApplication::translate("FormNew", "Fake Person"));
+    FormNew["Text2"].setText(QCoreApplication::translate("FormNew", "Most Likely You"));
+    FormNew["Text3"].setText(QCoreApplication::translate("FormNew", "Main Message"));
     FormNew["Text4"].setText(QString());
     FormNew["Text5"].setText(QStringLiteral("15"));
 }
@@ -205,13 +213,13 @@ QString badDelayMessage(Int32Reading::Status status)
 {
     switch (status) {
     case Int32Reading::AboveRange:
-        return QStringLiteral("Delay must be at most %1 seconds")
+        return QCoreApplication::translate("FormNew", "Delay must be at most %1 seconds")
             .arg(std::numeric_limits<std::int32_t>::max());
     case Int32Reading::BelowRange:
-        return QStringLiteral("Delay must be at least %1 seconds")
+        return QCoreApplication::translate("FormNew", "Delay must be at least %1 seconds")
             .arg(std::numeric_limits<std::int32_t>::min());
     default:
-        return QStringLiteral("Delay must be a number of seconds");
+        return QCoreApplication::translate("FormNew", "Delay must be a number of seconds");
     }
 }
 
@@ -222,7 +230,8 @@ void Command1_Click()
 {
     const Int32Reading delay = ToInt32(FormNew["Text5"].text());
     if (delay.status != Int32Reading::Number) {
-        MsgBox(badDelayMessage(delay.status), vbSystemModal + vbCritical + vbOKOnly, productTitle);
+        MsgBox(badDelayMessage(delay.status), vbSystemModal + vbCritical + vbOKOnly,
+               productTitle());
         FormNew["Text5"].setFocus();
         return;
     }

@@ -2,6 +2,7 @@
 #include "platform/FormBuilder.h"
 
 #include "platform/FormEvents.h"
+#include "platform/Translation.h"
 // Every kind of control, each with its build(): one line a kind.
 #include "platform/controls/CommandButtonControl.h"
 #include "platform/controls/FrameControl.h"
@@ -42,9 +43,9 @@ QString toQString(std::string_view text)
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-QString descriptionText(std::string_view text)
+QString descriptionText(const QWidget *in, std::string_view text)
 {
-    return toQString(text);
+    return captionText(in->window()->objectName().toStdString(), text);
 }
 
 QObject *buildControl(const ControlDescription &control, QWidget *container, FormEvents &events)
@@ -77,7 +78,7 @@ std::map<std::string_view, QAction *> buildMenus(QMenuBar *bar,
             std::any_of(menus.begin(), menus.end(),
                         [&](const MenuDescription &other) { return other.parent == entry.name; });
         QMenu *parent = entry.parent.empty() ? nullptr : opened.at(entry.parent);
-        const QString caption = descriptionText(entry.caption);
+        const QString caption = descriptionText(bar, entry.caption);
         if (hasChildren) {
             QMenu *menu = parent ? parent->addMenu(caption) : bar->addMenu(caption);
             menu->setObjectName(toQString(entry.name));

@@ -30,8 +30,10 @@ QRect toPixels(const Place &place);
 QColor toQColor(Colour colour);
 QString toQString(std::string_view text);
 // The text a widget shows for a text of a description: a window's caption, a control's
-// caption or text, a menu entry. Every such text becomes a widget's text here.
-QString descriptionText(std::string_view text);
+// caption or text, a menu entry, in the user's language; `in` is the widget or its
+// container, whose window's name is the context of the translation. Every such text
+// becomes a widget's text here.
+QString descriptionText(const QWidget *in, std::string_view text);
 
 // A control as the code of its kind builds it in its container, raising its events through
 // `events`: a widget (hidden if the control is not visible), or a timer.

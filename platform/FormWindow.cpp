@@ -9,6 +9,7 @@
 #include "platform/Resources.h"
 #include "platform/Runtime.h"
 #include "platform/Stacking.h"
+#include "platform/Translation.h"
 #include "platform/WindowSet.h"
 
 #include <QAction>
@@ -17,6 +18,8 @@
 #include <QMetaProperty>
 #include <QTimer>
 #include <QVBoxLayout>
+
+#include <utility>
 
 namespace vb {
 
@@ -28,7 +31,7 @@ FormWindow::FormWindow(const FormDefinition &definition)
 {
     const FormDescription &form = definition.description;
     setObjectName(toQString(form.name));
-    setWindowTitle(descriptionText(form.caption));
+    setWindowTitle(descriptionText(this, form.caption));
     if (form.icon == Image::ProgramIcon)
         setWindowIcon(programIcon());
 
@@ -158,12 +161,14 @@ void FormWindow::setControlVisible(std::string_view name, bool visible)
 void FormWindow::nameByHeading(const Entry &entry)
 {
     QString heading = caption(entry.description->heading()).trimmed();
-    if (heading.endsWith(u':'))
+    if (heading.endsWith(u':')) {
         heading.chop(1);
+        heading = std::move(heading).trimmed(); // also the space before a French colon
+    }
     // A text box shows its value to assistive tools itself; a value with a caption (a
     // label) goes into its name after the heading.
     if (entry.widget->metaObject()->indexOfProperty("Caption") >= 0)
-        heading += QStringLiteral(": ") + caption(entry.description->name());
+        heading = headingAndValue(std::move(heading), caption(entry.description->name()));
     entry.widget->setAccessibleName(heading);
 }
 

@@ -3,6 +3,7 @@
 
 #include "platform/Resources.h"
 #include "platform/StartupMessages.h"
+#include "platform/Translation.h"
 #include "platform/WindowSet.h"
 
 #include <QApplication>
@@ -101,6 +102,7 @@ int runProgram(int argc, char *argv[], bool (*initialise)())
     startupMessages.release();
     QApplication::setApplicationName(QStringLiteral("Quoriam"));
     QApplication::setDesktopFileName(QStringLiteral("io.github.quoriam.Quoriam"));
+    useUsersLanguage(); // before any window is built
     initialise();
     WindowSet &runtime = WindowSet::instance();
     const int status = runtime.run();

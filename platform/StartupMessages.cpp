@@ -2,6 +2,7 @@
 #include "platform/StartupMessages.h"
 
 #include "platform/DisplayProbe.h"
+#include "platform/Translation.h"
 
 #include <QGuiApplication>
 #include <QStringList>
@@ -21,7 +22,8 @@ namespace vb {
 namespace {
 
 // ---------------------------------------------------------------------------------------
-// The lines the user reads, whole sentences.
+// The lines the user reads, whole sentences after "quoriam: ", in the desktop's language
+// (the application object is not there yet to have its translations).
 
 QString q(const QByteArray &text)
 {
@@ -31,65 +33,72 @@ QString q(const QByteArray &text)
 QString noXDisplay(const PlatformChoice &choice)
 {
     if (choice.xDisplayFromArgument)
-        return QStringLiteral("quoriam: cannot start on the X display \"%1\" named by -display; "
-                              "name a running X server that this user may use.")
+        return translate("StartupMessages",
+                         "cannot start on the X display \"%1\" named by -display; "
+                         "name a running X server that this user may use.")
             .arg(q(choice.xDisplay));
     if (choice.xDisplay.isEmpty())
-        return QStringLiteral("quoriam: cannot start on an X display (DISPLAY is not set); start "
-                              "it in a desktop session, or set DISPLAY to a running X server "
-                              "that this user may use.");
-    return QStringLiteral("quoriam: cannot start on the X display \"%1\"; start it in a desktop "
-                          "session, or set DISPLAY to a running X server that this user may use.")
+        return translate("StartupMessages",
+                         "cannot start on an X display (DISPLAY is not set); start "
+                         "it in a desktop session, or set DISPLAY to a running X server "
+                         "that this user may use.");
+    return translate("StartupMessages",
+                     "cannot start on the X display \"%1\"; start it in a desktop "
+                     "session, or set DISPLAY to a running X server that this user may use.")
         .arg(q(choice.xDisplay));
 }
 
 QString noWaylandDisplay(const QByteArray &display)
 {
-    return QStringLiteral("quoriam: cannot start on the Wayland display \"%1\"; start it in a "
-                          "desktop session, or set WAYLAND_DISPLAY to a running Wayland "
-                          "compositor.")
+    return translate("StartupMessages",
+                     "cannot start on the Wayland display \"%1\"; start it in a "
+                     "desktop session, or set WAYLAND_DISPLAY to a running Wayland "
+                     "compositor.")
         .arg(q(display));
 }
 
 QString noXOrWaylandDisplay(const QByteArray &xDisplay, const QByteArray &waylandDisplay)
 {
-    return QStringLiteral("quoriam: cannot start on the X display \"%1\" or the Wayland display "
-                          "\"%2\"; start it in a desktop session, or set DISPLAY to a running X "
-                          "server that this user may use.")
+    return translate("StartupMessages",
+                     "cannot start on the X display \"%1\" or the Wayland display "
+                     "\"%2\"; start it in a desktop session, or set DISPLAY to a running X "
+                     "server that this user may use.")
         .arg(q(xDisplay), q(waylandDisplay));
 }
 
 QString notInstalled(const QByteArray &platform, const QByteArray &namedBy)
 {
-    return QStringLiteral("quoriam: cannot start: Qt has no platform \"%1\" here (named by %2); "
-                          "name xcb (X11) or wayland instead, or none.")
+    return translate("StartupMessages",
+                     "cannot start: Qt has no platform \"%1\" here (named by %2); "
+                     "name xcb (X11) or wayland instead, or none.")
         .arg(q(platform), q(namedBy));
 }
 
 QString platformFailed(const QByteArray &platform)
 {
-    return QStringLiteral("quoriam: cannot start on the Qt platform \"%1\": it could not be "
-                          "initialised (QT_DEBUG_PLUGINS=1 shows Qt's reasons).")
+    return translate("StartupMessages", "cannot start on the Qt platform \"%1\": it could not be "
+                                        "initialised (QT_DEBUG_PLUGINS=1 shows Qt's reasons).")
         .arg(q(platform));
 }
 
 QString platformFailedBecause(const QByteArray &platform, const QString &reason)
 {
-    return QStringLiteral("quoriam: cannot start on the Qt platform \"%1\": %2.")
+    return translate("StartupMessages", "cannot start on the Qt platform \"%1\": %2.")
         .arg(q(platform), reason);
 }
 
 QString noScreen(const QByteArray &platform)
 {
-    return QStringLiteral("quoriam: cannot start on the Qt platform \"%1\": it finds no screen "
-                          "(QT_DEBUG_PLUGINS=1 shows Qt's reasons).")
+    return translate("StartupMessages",
+                     "cannot start on the Qt platform \"%1\": it finds no screen "
+                     "(QT_DEBUG_PLUGINS=1 shows Qt's reasons).")
         .arg(q(platform));
 }
 
 QString reinstall()
 {
-    return QStringLiteral("quoriam: cannot start: Qt's platform plugin could not be loaded; "
-                          "reinstall Quoriam, or its Qt libraries.");
+    return translate("StartupMessages", "cannot start: Qt's platform plugin could not be loaded; "
+                                        "reinstall Quoriam, or its Qt libraries.");
 }
 
 // ---------------------------------------------------------------------------------------
@@ -294,7 +303,7 @@ QByteArray failingPlatform()
         for (const HeldMessage &held : heldMessages)
             print(held);
     }
-    std::fprintf(stderr, "%s\n", line.toLocal8Bit().constData());
+    std::fprintf(stderr, "quoriam: %s\n", line.toLocal8Bit().constData());
     std::fflush(stderr);
     // The application object is half built: leave without running any destructor.
     std::_Exit(1);

@@ -4,6 +4,7 @@
 #include "platform/FormWindow.h"
 #include "platform/MessageBox.h"
 #include "platform/Runtime.h"
+#include "platform/Translation.h"
 
 #include <QApplication>
 #include <QEventLoop>
@@ -143,7 +144,8 @@ void WindowSet::reportError(int number, const QString &description)
     if (ended_ || reporting_)
         return;
     reporting_ = true;
-    showMessageBox(QStringLiteral("Run-time error '%1':\n\n%2").arg(number).arg(description),
+    showMessageBox(QCoreApplication::translate("ErrorReport", "Run-time error '%1':\n\n%2")
+                       .arg(QString::number(number), errorDescription(description)),
                    vbCritical | vbSystemModal, QString::fromUtf8(project_.title));
     reporting_ = false;
     end(1);

@@ -3,7 +3,9 @@
 # asking dpkg first and calling apt-get only for what is missing.
 set -eu
 
-packages="cmake make g++ qt6-base-dev libxcb1-dev qt6-qpa-plugins fonts-dejavu-core"
+# lupdate and lrelease (qt6-l10n-tools), CMake's Qt6LinguistTools (qt6-tools-dev) and Qt's
+# own translations (qt6-translations-l10n), which the build compiles in.
+packages="cmake make g++ qt6-base-dev libxcb1-dev qt6-qpa-plugins fonts-dejavu-core qt6-l10n-tools qt6-tools-dev qt6-translations-l10n"
 # The tests: Xvfb and window managers for the end-to-end runs, the Wayland platform
 # plugin, and GNOME's and KDE Plasma's compositors (with XWayland and Plasma's window
 # decoration) for the runs under those desktops.
@@ -13,9 +15,10 @@ if [ "${1:-}" = "--test" ]; then
 fi
 # The Windows build: MinGW-w64, Wine to run it, what fetching and building Qt for
 # Windows from Debian's source package needs (tools/windows/qt.sh), and xwd (x11-apps),
-# with which its tests read the program's windows.
+# with which its tests read the program's windows, and the data of a German locale for
+# Wine (locales).
 if [ "${1:-}" = "--windows" ]; then
-    packages="$packages g++-mingw-w64-x86-64-posix wine64 ninja-build qt6-base-dev-tools dpkg-dev xz-utils x11-apps"
+    packages="$packages g++-mingw-w64-x86-64-posix wine64 ninja-build qt6-base-dev-tools dpkg-dev xz-utils x11-apps locales"
 fi
 
 missing=""

@@ -9,7 +9,7 @@ namespace vb {
 
 CommandButtonControl::CommandButtonControl(const CommandButtonDescription &button,
                                            QWidget *container)
-    : QPushButton(descriptionText(button.caption), container)
+    : QPushButton(descriptionText(container, button.caption), container)
 {
     setAutoDefault(false);
     setGeometry(toPixels(button.place));

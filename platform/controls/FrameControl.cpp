@@ -9,7 +9,7 @@
 namespace vb {
 
 FrameControl::FrameControl(const FrameDescription &frame, QWidget *container)
-    : QGroupBox(descriptionText(frame.caption), container)
+    : QGroupBox(descriptionText(container, frame.caption), container)
 {
     setAutoFillBackground(true);
     setGeometry(toPixels(frame.place));

@@ -15,7 +15,7 @@ LabelControl::LabelControl(const LabelDescription &label, QWidget *container) : 
     setWordWrap(true);
     setAlignment(Qt::AlignTop | (label.alignment == Center ? Qt::AlignHCenter
                                                            : Qt::AlignLeft | Qt::AlignAbsolute));
-    caption_ = descriptionText(label.caption);
+    caption_ = descriptionText(container, label.caption);
     setText(shownText(caption_));
     setAutoFillBackground(label.backStyle == Opaque);
     // Labels do not take their window's colour: the grey of buttons, and their ForeColor.

@@ -4,6 +4,7 @@
 #include "platform/FormBuilder.h"
 #include "platform/Resources.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 
 namespace vb {
@@ -16,7 +17,7 @@ PictureBoxControl::PictureBoxControl(const PictureBoxDescription &box, QWidget *
         place.setSize(picture_.deviceIndependentSize().toSize());
     setGeometry(place);
     if (box.picture == Image::ProgramIcon)
-        setAccessibleName(QStringLiteral("Quoriam icon"));
+        setAccessibleName(QCoreApplication::translate("Accessibility", "Quoriam icon"));
 }
 
 void PictureBoxControl::paintEvent(QPaintEvent *)

@@ -10,11 +10,11 @@ QWidget *build(const TextBoxDescription &box, QWidget *container, FormEvents &ev
 {
     QWidget *widget = nullptr;
     if (!box.multiLine) {
-        auto *line = new LineBox(descriptionText(box.text), container);
+        auto *line = new LineBox(descriptionText(container, box.text), container);
         events.raiseOn(line, &QLineEdit::textChanged, box.name, "Change");
         widget = line;
     } else {
-        auto *lines = new MultiLineBox(descriptionText(box.text), container);
+        auto *lines = new MultiLineBox(descriptionText(container, box.text), container);
         const auto policy =
             box.scrollBars == BothScrollBars ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff;
         lines->setHorizontalScrollBarPolicy(policy);

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Without a display to run on, the program says so in one line on stderr and ends with
-# status 1: no abort, no signal, no core file. The ways there: DISPLAY names no running X
+# Without a display to run on, the program says so in one line on stderr (in the user's
+# language) and ends with status 1: no abort, no signal, no core file. The ways there: DISPLAY names no running X
 # server; no DISPLAY outside Wayland; QT_QPA_PLATFORM names no platform; in a Wayland
 # session neither X11 nor Wayland can be reached, or Wayland alone is offered and cannot
 # be; QT_QPA_PLATFORM or -platform names a platform that cannot start here (eglfs without
@@ -41,13 +41,14 @@ free_display()
 DISPLAY_NONE=$(free_display) || fail "no free X display number between 4000 and 6000"
 
 # expect_failure CASE TEXT VARIABLE=VALUE...: runs the program in an environment without
-# any display but the variables given; it must end with status 1 after printing exactly
-# one line, on stderr, that contains TEXT.
+# any display but the variables given (in English, unless they name a language); it must
+# end with status 1 after printing exactly one line, on stderr, that contains TEXT.
 expect_failure()
 {
     local case=$1 text=$2 status lines
     shift 2
     (cd "$TMP" && exec env -u DISPLAY -u WAYLAND_DISPLAY -u XDG_SESSION_TYPE -u QT_QPA_PLATFORM \
+        -u LANGUAGE -u LC_ALL -u LC_MESSAGES -u LANG \
         XDG_RUNTIME_DIR="$TMP/run" "$@" timeout 60 "$BIN") >"$TMP/out" 2>"$TMP/err"
     status=$?
     [ "$status" -ne 124 ] || fail "$case: the program was still running after 60 s"
@@ -87,6 +88,8 @@ expect_start()
 
 expect_failure "no X server at $DISPLAY_NONE" "\"$DISPLAY_NONE\"" DISPLAY="$DISPLAY_NONE"
 expect_failure "DISPLAY unset" "DISPLAY is not set"
+expect_failure "DISPLAY unset, in German" "quoriam: Start auf einem X-Display nicht möglich (DISPLAY ist nicht gesetzt)" \
+    LANGUAGE=de
 expect_failure "unknown platform" 'no platform "nonsense" here (named by QT_QPA_PLATFORM)' QT_QPA_PLATFORM=nonsense
 # X11 is chosen with Wayland as the fallback; neither answers.
 expect_failure "neither X11 nor Wayland" "\"$DISPLAY_NONE\" or the Wayland display \"quoriam-none\"" \

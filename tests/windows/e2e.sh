@@ -11,6 +11,9 @@
 #  5. Send with a delay of 2, then another program takes the focus: the incoming fax 1.5
 #     to 2.5 s later, in front of it and active, not on top; closing it ends the program
 #     with status 0.
+#  6. Started again on a German Windows (LANG=de_DE.UTF-8, from which Wine takes the
+#     display language): the main window's title, its access keys and the delay's
+#     message box are German; closing the setup window ends the program.
 # Boxes and buttons are reached by name, at the places e2e_places.exe lists.
 # Usage: e2e.sh PATH/TO/Quoriam-<version>-win64.zip PATH/TO/e2e_places.exe
 # Wine names the X windows of a program after its executable (the harness finds the
@@ -42,15 +45,45 @@ command -v xwd >/dev/null || e2e_fail "'xwd' is not installed (tools/install-dep
 # ---------------------------------------------------------------------------------------
 # The program under Wine
 
-# wine_start_app EXE: starts EXE in its own folder on the private display.
+# wine_start_app EXE [NAME=VALUE...]: starts EXE in its own folder on the private
+# display, with the variables given.
 wine_start_app()
 {
+    local exe=$1
+    shift
     : >"$E2E_APP_LOG"
-    (cd "$(dirname "$1")" &&
-        exec env -u QT_QPA_PLATFORM "$QUORIAM_WINE" "$(basename "$1")") >"$E2E_APP_LOG" 2>&1 &
+    (cd "$(dirname "$exe")" &&
+        exec env -u QT_QPA_PLATFORM "$@" "$QUORIAM_WINE" "$(basename "$exe")") >"$E2E_APP_LOG" 2>&1 &
     E2E_APP_PID=$!
-    e2e_say "started $1 under Wine (pid $E2E_APP_PID)"
+    e2e_say "started $exe under Wine (pid $E2E_APP_PID) $*"
 }
+
+# german_locale: sets GERMAN_LOCALE to the variables of a German locale (de_DE.UTF-8),
+# which Wine takes only where glibc knows it: the system's, or one made with localedef
+# in the test's folder.
+german_locale()
+{
+    GERMAN_LOCALE=(LANG=de_DE.UTF-8)
+    locale -a 2>/dev/null | grep -qix 'de_DE\.utf-\?8' && return
+    mkdir -p "$E2E_TMP/locale"
+    localedef -i de_DE -f UTF-8 "$E2E_TMP/locale/de_DE.UTF-8" >"$E2E_TMP/localedef.log" 2>&1 ||
+        [ -f "$E2E_TMP/locale/de_DE.UTF-8/LC_MESSAGES/SYS_LC_MESSAGES" ] ||
+        e2e_fail "localedef cannot make a German locale (Debian: locales): $(cat "$E2E_TMP/localedef.log")"
+    GERMAN_LOCALE+=(LOCPATH="$E2E_TMP/locale")
+}
+
+# titled TITLE: the id of the viewable window named exactly TITLE. xdotool's search
+# reads the windows' WM_NAME, where non-ASCII letters do not come back as they were:
+# the windows are searched by "Quoriam", and their UTF-8 names compared.
+titled()
+{
+    local id
+    for id in $(e2e_x xdotool search --onlyvisible --name Quoriam 2>/dev/null); do
+        [ "$(e2e_x xdotool getwindowname "$id" 2>/dev/null)" = "$1" ] && echo "$id" && return 0
+    done
+    return 1
+}
+shown() { titled "$1" >/dev/null; }
 
 # wine_check_centred ID NAME: the window's frame lies centred on the work area. Qt
 # centres the window with the frame Windows gives it, and Wine reports its own frame
@@ -252,6 +285,34 @@ kill "$OTHER_PID"
 
 e2e_close "$FAX"
 e2e_say "closing the incoming fax"
+e2e_expect_exit 0 20
+
+# --- 6. On a German Windows ------------------------------------------------------------
+GERMAN_MAIN_TITLE="Quoriam – das einzige Programm für gefälschte Faxe"
+GERMAN_BOX_TITLE="Quoriam – Fax-Fälscher"
+german_locale
+wine_start_app "$EXE" "${GERMAN_LOCALE[@]}"
+e2e_wait_until 60 "the main window is shown, titled '$GERMAN_MAIN_TITLE'" shown "$GERMAN_MAIN_TITLE"
+MAIN=$(titled "$GERMAN_MAIN_TITLE")
+e2e_ok "on a German Windows the main window's title is German"
+e2e_focus "$MAIN"
+e2e_menu e n
+e2e_wait_window "$SETUP_TITLE" 10
+SETUP=$E2E_WIN
+e2e_ok "Eingehendes Fax > Neu (Alt+E, N) shows the setup window"
+e2e_focus "$SETUP"
+e2e_check_focused_text "Max Mustermann" "sender box"
+e2e_click "$SETUP" "Receive Fax In" # the places do not change with the language
+e2e_key ctrl+a BackSpace
+e2e_wait_until 10 "a message box titled '$GERMAN_BOX_TITLE' is shown" shown "$GERMAN_BOX_TITLE"
+BOX=$(titled "$GERMAN_BOX_TITLE")
+e2e_wait_until 5 "the message box has the focus" e2e_is_active "$BOX"
+e2e_key ctrl+c
+e2e_wait_until 5 "the message box's text reaches the clipboard" eval 'e2e_clipboard | grep -qx "Muss 0 oder mehr sein"'
+e2e_ok "emptying the delay box shows '$GERMAN_BOX_TITLE': Muss 0 oder mehr sein"
+e2e_key Return
+e2e_wait_until 5 "Return dismisses the message box" eval '! shown "$GERMAN_BOX_TITLE"'
+e2e_close "$SETUP"
 e2e_expect_exit 0 20
 
 e2e_say "all checks passed"

@@ -1,9 +1,11 @@
 // Renders every window offscreen to PNG files, so the windows can be looked at without a
-// display: quoriam_screenshots OUTPUT_DIRECTORY
+// display: quoriam_screenshots OUTPUT_DIRECTORY. The windows speak the language of the
+// environment, as the program does (LANGUAGE=de: German).
 #include "app/Project.h"
 #include "forms/Forms.h"
 #include "platform/FormWindow.h"
 #include "platform/Runtime.h"
+#include "platform/Translation.h"
 #include "platform/WindowSet.h"
 
 #include <QApplication>
@@ -39,6 +41,7 @@ int main(int argc, char *argv[])
     if (!QDir().mkpath(directory))
         return 1;
     quoriam::initialise();
+    vb::useUsersLanguage();
     auto &runtime = vb::WindowSet::instance();
 
     bool ok = save("Form1", directory) && save("FormAbout", directory);
@@ -49,12 +52,16 @@ int main(int argc, char *argv[])
     setup.setCaption("Label5", vb::TimeText(QTime(10, 24, 7)));
     setup.setText("Text4", setup.caption("Label5"));
     ok = ok && save("FormNew", directory);
-    // The fax as it arrives.
-    vb::Form2["Label2"].setCaption(QStringLiteral("Fake Person"));
-    vb::Form2["Label3"].setCaption(QStringLiteral("Most Likely You"));
-    vb::Form2["Label5"].setCaption(
-        QStringLiteral("Main Message\nThe second line of the message, long enough to wrap "
-                       "inside the label at a word boundary."));
+    // The fax as it arrives, from the setup window's defaults and a second line that wraps.
+    const QString secondLine =
+        vb::currentLanguage() == QStringLiteral("de")
+            ? QStringLiteral("Die zweite Zeile der Nachricht, lang genug, um im Feld an einer "
+                             "Wortgrenze umzubrechen.")
+            : QStringLiteral("The second line of the message, long enough to wrap inside the "
+                             "label at a word boundary.");
+    vb::Form2["Label2"].setCaption(setup.text("Text1"));
+    vb::Form2["Label3"].setCaption(setup.text("Text2"));
+    vb::Form2["Label5"].setCaption(setup.text("Text3") + u'\n' + secondLine);
     vb::Form2["Label8"].setCaption(setup.caption("Label5"));
     ok = ok && save("Form2", directory);
     runtime.reset();
