@@ -10,23 +10,10 @@ BIN=${1:?usage: language.sh PATH/TO/quoriam}
 E2E_APP_ENV+=(LANGUAGE=de LC_ALL=C)
 MAIN_TITLE="Quoriam – das einzige Programm für gefälschte Faxe"
 
-# titled TITLE: the id of the viewable window named exactly TITLE. xdotool's search
-# reads the windows' WM_NAME, where Qt's non-ASCII letters do not come back as they were:
-# the windows are searched by "Quoriam", and their UTF-8 names compared.
-titled()
-{
-    local id
-    for id in $(e2e_x xdotool search --onlyvisible --name Quoriam 2>/dev/null); do
-        [ "$(e2e_x xdotool getwindowname "$id" 2>/dev/null)" = "$1" ] && echo "$id" && return 0
-    done
-    return 1
-}
-shown() { titled "$1" >/dev/null; }
-
 e2e_start_display
 e2e_start_app "$BIN"
-e2e_wait_until 30 "the main window is shown, titled '$MAIN_TITLE'" shown "$MAIN_TITLE"
-MAIN=$(titled "$MAIN_TITLE")
+e2e_wait_until 30 "the main window is shown, titled '$MAIN_TITLE'" e2e_viewable_title "$MAIN_TITLE"
+MAIN=$(e2e_find_viewable "$MAIN_TITLE")
 e2e_ok "with LANGUAGE=de the main window's title is German"
 
 e2e_focus "$MAIN"

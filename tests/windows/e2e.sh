@@ -72,19 +72,6 @@ german_locale()
     GERMAN_LOCALE+=(LOCPATH="$E2E_TMP/locale")
 }
 
-# titled TITLE: the id of the viewable window named exactly TITLE. xdotool's search
-# reads the windows' WM_NAME, where non-ASCII letters do not come back as they were:
-# the windows are searched by "Quoriam", and their UTF-8 names compared.
-titled()
-{
-    local id
-    for id in $(e2e_x xdotool search --onlyvisible --name Quoriam 2>/dev/null); do
-        [ "$(e2e_x xdotool getwindowname "$id" 2>/dev/null)" = "$1" ] && echo "$id" && return 0
-    done
-    return 1
-}
-shown() { titled "$1" >/dev/null; }
-
 # wine_check_centred ID NAME: the window's frame lies centred on the work area. Qt
 # centres the window with the frame Windows gives it, and Wine reports its own frame
 # metrics for that, while openbox draws a frame of its own: their difference leaves the
@@ -292,8 +279,8 @@ GERMAN_MAIN_TITLE="Quoriam – das einzige Programm für gefälschte Faxe"
 GERMAN_BOX_TITLE="Quoriam – Fax-Fälscher"
 german_locale
 wine_start_app "$EXE" "${GERMAN_LOCALE[@]}"
-e2e_wait_until 60 "the main window is shown, titled '$GERMAN_MAIN_TITLE'" shown "$GERMAN_MAIN_TITLE"
-MAIN=$(titled "$GERMAN_MAIN_TITLE")
+e2e_wait_until 60 "the main window is shown, titled '$GERMAN_MAIN_TITLE'" e2e_viewable_title "$GERMAN_MAIN_TITLE"
+MAIN=$(e2e_find_viewable "$GERMAN_MAIN_TITLE")
 e2e_ok "on a German Windows the main window's title is German"
 e2e_focus "$MAIN"
 e2e_menu e n
@@ -304,14 +291,14 @@ e2e_focus "$SETUP"
 e2e_check_focused_text "Max Mustermann" "sender box"
 e2e_click "$SETUP" "Receive Fax In" # the places do not change with the language
 e2e_key ctrl+a BackSpace
-e2e_wait_until 10 "a message box titled '$GERMAN_BOX_TITLE' is shown" shown "$GERMAN_BOX_TITLE"
-BOX=$(titled "$GERMAN_BOX_TITLE")
+e2e_wait_until 10 "a message box titled '$GERMAN_BOX_TITLE' is shown" e2e_viewable_title "$GERMAN_BOX_TITLE"
+BOX=$(e2e_find_viewable "$GERMAN_BOX_TITLE")
 e2e_wait_until 5 "the message box has the focus" e2e_is_active "$BOX"
 e2e_key ctrl+c
 e2e_wait_until 5 "the message box's text reaches the clipboard" eval 'e2e_clipboard | grep -qx "Muss 0 oder mehr sein"'
 e2e_ok "emptying the delay box shows '$GERMAN_BOX_TITLE': Muss 0 oder mehr sein"
 e2e_key Return
-e2e_wait_until 5 "Return dismisses the message box" eval '! shown "$GERMAN_BOX_TITLE"'
+e2e_wait_until 5 "Return dismisses the message box" eval '! e2e_viewable_title "$GERMAN_BOX_TITLE"'
 e2e_close "$SETUP"
 e2e_expect_exit 0 20
 

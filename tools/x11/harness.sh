@@ -363,13 +363,16 @@ e2e_app_cpu_ticks()
 # e2e_find_window TITLE [XDOTOOL-SEARCH-OPTION...]: prints the ids of every window whose
 # name is exactly TITLE (leading spaces included). `xdotool search` matches a regular
 # expression anywhere in the name, case-insensitively, so its answers are compared
-# again exactly.
+# again exactly. A name with letters outside ASCII does not come back from WM_NAME, which
+# the search reads, as it was: such a name is searched by its ASCII beginning.
 e2e_find_window()
 {
-    local title=$1 pattern id name
+    local title=$1 ascii pattern id name
     shift
-    pattern=$(printf '%s' "$title" | sed -e 's/^ *//' -e 's/[][\.*^$+?(){}|/]/\\&/g')
-    for id in $(e2e_x xdotool search "$@" --name "$pattern\$" 2>/dev/null); do
+    ascii=${title%%[! -~]*}
+    pattern=$(printf '%s' "$ascii" | sed -e 's/^ *//' -e 's/[][\.*^$+?(){}|/]/\\&/g')
+    [ "$ascii" = "$title" ] && pattern+='$'
+    for id in $(e2e_x xdotool search "$@" --name "$pattern" 2>/dev/null); do
         name=$(e2e_x xdotool getwindowname "$id" 2>/dev/null) || continue
         [ "$name" = "$title" ] && echo "$id"
     done
