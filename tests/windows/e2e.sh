@@ -46,14 +46,16 @@ command -v xwd >/dev/null || e2e_fail "'xwd' is not installed (tools/install-dep
 # The program under Wine
 
 # wine_start_app EXE [NAME=VALUE...]: starts EXE in its own folder on the private
-# display, with the variables given.
+# display, in English (Wine takes its language from LANG) unless the variables given say
+# otherwise.
 wine_start_app()
 {
     local exe=$1
     shift
     : >"$E2E_APP_LOG"
     (cd "$(dirname "$exe")" &&
-        exec env -u QT_QPA_PLATFORM "$@" "$QUORIAM_WINE" "$(basename "$exe")") >"$E2E_APP_LOG" 2>&1 &
+        exec env -u QT_QPA_PLATFORM -u LC_ALL -u LC_MESSAGES -u LANGUAGE LANG=C "$@" \
+            "$QUORIAM_WINE" "$(basename "$exe")") >"$E2E_APP_LOG" 2>&1 &
     E2E_APP_PID=$!
     e2e_say "started $exe under Wine (pid $E2E_APP_PID) $*"
 }

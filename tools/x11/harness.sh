@@ -305,7 +305,7 @@ e2e_start_compositor()
         'e2e_x xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id"'
     E2E_APP_ENV=(env -u SESSION_MANAGER -u DBUS_SESSION_BUS_ADDRESS -u QT_QPA_PLATFORMTHEME
         -u QT_QPA_PLATFORM XDG_RUNTIME_DIR="$run" WAYLAND_DISPLAY=wayland-0
-        XDG_SESSION_TYPE=wayland XDG_CURRENT_DESKTOP="$desktop")
+        XDG_SESSION_TYPE=wayland XDG_CURRENT_DESKTOP="$desktop" LANGUAGE=en)
     e2e_say "$E2E_WM (Wayland, ${E2E_SCREEN_W}x${E2E_SCREEN_H}) is up with XWayland on $DISPLAY, after $(e2e_elapsed "$start") s"
 }
 
@@ -313,11 +313,12 @@ e2e_start_compositor()
 # The program
 
 # The environment the program runs in, as a command to put before it: the X11 platform, a
-# runtime folder of its own, and nothing of the caller's session (its session manager,
-# message bus and platform theme). env executes the program, which keeps env's process id.
+# runtime folder of its own, English whatever the caller's language, and nothing of the
+# caller's session (its session manager, message bus and platform theme). env executes
+# the program, which keeps env's process id.
 # Under a compositor, the compositor's session instead (e2e_start_compositor).
 E2E_APP_ENV=(env -u SESSION_MANAGER -u DBUS_SESSION_BUS_ADDRESS -u QT_QPA_PLATFORMTHEME
-    QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR="$E2E_TMP/runtime")
+    QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR="$E2E_TMP/runtime" LANGUAGE=en)
 
 # e2e_start_app BINARY: starts the program on the private display.
 e2e_start_app()
