@@ -18,6 +18,7 @@
 #include <QMimeData>
 #include <QPointer>
 #include <QScopedValueRollback>
+#include <QScrollBar>
 #include <QTextBoundaryFinder>
 #include <QTextDocumentFragment>
 
@@ -337,6 +338,8 @@ MultiLineBox::MultiLineBox(const QString &text, QWidget *parent) : QPlainTextEdi
                 changedAt_ = at;
                 removed_ = removed;
                 added_ = added;
+                if (!keeping_) // (where the view was, before the change laid it out)
+                    scrolledTo_ = {horizontalScrollBar()->value(), verticalScrollBar()->value()};
             });
     connect(document(), &QTextDocument::contentsChanged, this, &MultiLineBox::keepToCapacity);
     setContent(text);
@@ -452,6 +455,12 @@ void MultiLineBox::keepToCapacity()
     if (length <= capacity || keeping_)
         return;
     const QScopedValueRollback<bool> keeping(keeping_, true);
+    // The view stays where it was, as for a change made as it fits.
+    const auto told = [this](qsizetype leftOut) {
+        horizontalScrollBar()->setValue(scrolledTo_.x());
+        verticalScrollBar()->setValue(scrolledTo_.y());
+        tellLater(this, leftOut);
+    };
     const int at = changedAt_, end = std::min(changedAt_ + added_, length);
     const QString before = document()->toRawText();
     QString came = before.sliced(at, end - at);
@@ -472,7 +481,7 @@ void MultiLineBox::keepToCapacity()
                 document()->clearUndoRedoStacks(QTextDocument::RedoStack);
             else
                 again.insertText(fitted);
-            return tellLater(this, leftOut);
+            return told(leftOut);
         }
         document()->redo(); // a step of some other change: the end of this one goes instead
     }
@@ -480,7 +489,7 @@ void MultiLineBox::keepToCapacity()
     change.setPosition(end - cut);
     change.setPosition(end, QTextCursor::KeepAnchor);
     change.removeSelectedText();
-    tellLater(this, leftOut);
+    told(leftOut);
 }
 
 } // namespace vb

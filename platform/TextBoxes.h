@@ -99,6 +99,7 @@ private:
     int removed_ = 0;
     int added_ = 0;
     bool keeping_ = false;
+    QPoint scrolledTo_;
 };
 
 } // namespace vb
