@@ -278,12 +278,13 @@ QString Twin::run(const Step &step)
         forStock.text = step.text.left(2) + fit;
     else if (step.kind == Drop || step.kind == Access || (keyTypes && !fit.isEmpty()))
         forStock.text = fit;
-    // Refused whole: a key, or a paste or drop of which nothing fits.
-    const bool skip = leftOut && (typed || (step.kind == Menu && !pastes) ||
-                                  (fit.isEmpty() && (pastes || step.kind == Drop)));
+    // Refused whole: a key, or a drop or a one-line paste of which nothing fits.
+    const bool skip =
+        leftOut && (typed || (step.kind == Menu && !pastes) ||
+                    (fit.isEmpty() && ((pastes && which == Line) || step.kind == Drop)));
     if (step.kind == Access && which == Line) { // Qt's limit, as in the stock editor
         leftOut = 0;
-        forStock.text = vb::onOneLine(step.text);
+        forStock.text = step.text;
     }
     if (skip && step.kind == Drop)
         forStock.key = -1;
@@ -292,28 +293,27 @@ QString Twin::run(const Step &step)
     const size_t boxesBefore = watcher_.boxes.size();
     Qt::DropAction mine = Qt::IgnoreAction, theirs = Qt::IgnoreAction;
     // Each side in turn in the active window, as a user has it: focus follows.
-    quoriam_.window.activateWindow();
-    if (!QTest::qWaitForWindowActive(&quoriam_.window))
-        return QStringLiteral("the window did not become active");
+    QApplication::setActiveWindow(&quoriam_.window); // (without the window manager's round trip)
     apply(quoriam_, step, &mine);
     settle(); // (what is told after the step)
     if (pastes)
         QApplication::clipboard()->setText(fit);
-    stock_.window.activateWindow();
-    if (!QTest::qWaitForWindowActive(&stock_.window))
-        return QStringLiteral("the stock window did not become active");
+    QApplication::setActiveWindow(&stock_.window);
     if (!skip || step.kind == Drop)
         apply(stock_, forStock, &theirs);
     settle();
     if (pastes)
         QApplication::clipboard()->setText(clipboard);
-    // A change from outside the message box's own events ends what there was to redo; the
-    // half of a character that Qt's limit cut off a screen reader's text goes.
+    // A change from outside the message box's own events ends what there was to redo. In a
+    // one-line box, a screen reader's line breaks become spaces after Qt's limit, and half
+    // a character that it cut off goes.
     if (which == Message && leftOut && (step.kind == Access || step.kind == Menu))
         stock_.message->document()->clearUndoRedoStacks(QTextDocument::RedoStack);
-    if (const QString now = stock_.line->text();
-        step.kind == Access && which == Line && !now.isEmpty() && now.back().isHighSurrogate())
-        stock_.line->setText(now.chopped(1));
+    if (QString now = vb::onOneLine(stock_.line->text()); step.kind == Access && which == Line) {
+        now.chop(!now.isEmpty() && now.back().isHighSurrogate());
+        if (now != stock_.line->text())
+            stock_.line->setText(now);
+    }
 
     QStringList found;
     for (int box : {Line, Message}) {
@@ -436,10 +436,7 @@ Step Steps::next(Side &stock)
     if (kind < 88)
         return {Compose, which, 0, {}, "\u3042\u3044" + someText(stock, which)};
     const double from = any();
-    QString written = someText(stock, which);
-    if (which == Line) // (a CR LF made one space would change where Qt's limit cuts)
-        written.replace("\r\n", "\n");
-    return {Access, which, below(4), {}, written, from, from + any() * (1 - from)};
+    return {Access, which, below(4), {}, someText(stock, which), from, from + any() * (1 - from)};
 }
 
 // Runs `steps` on a fresh twin: the index of the first that fails, and why.
