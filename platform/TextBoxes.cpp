@@ -1,3 +1,8 @@
+// The text boxes' limit on every way text comes in, each where Qt knows what comes in and
+// what it replaces: keys, pastes, drops, input methods; and, for the message box, one
+// check on every change of its document, which also holds what screen readers write.
+// What does not fit is left out in whole characters and told once the edit (and any
+// drag) is over.
 #include "platform/TextBoxes.h"
 
 #include "platform/LineBreaks.h"
@@ -5,69 +10,136 @@
 #include "platform/Runtime.h"
 
 #include <QApplication>
-#include <QContextMenuEvent>
+#include <QClipboard>
+#include <QCoreApplication>
+#include <QDrag>
 #include <QKeyEvent>
 #include <QLocale>
-#include <QMenu>
 #include <QMimeData>
+#include <QPointer>
+#include <QScopedValueRollback>
+#include <QScrollBar>
+#include <QTextBoundaryFinder>
 #include <QTextDocumentFragment>
-#include <QValidator>
 
 #include <algorithm>
-#include <limits>
-#include <utility>
 
 namespace vb {
 
 namespace {
 
-// Cuts `text` to at most `room` characters, never between the two halves of a surrogate
-// pair. Returns how many characters were left out.
+// Cuts `text` to the whole characters that fit in `room` UTF-16 units. Returns how many
+// characters were left out.
 qsizetype cutToFit(QString &text, qsizetype room)
 {
     if (text.size() <= room)
         return 0;
-    qsizetype kept = std::max<qsizetype>(room, 0);
-    if (kept > 0 && text[kept - 1].isHighSurrogate() && text[kept].isLowSurrogate())
-        --kept;
-    const qsizetype leftOut = text.size() - kept;
+    // Characters as the user sees them: a letter with its accents, an emoji with its skin
+    // tone, a flag.
+    QTextBoundaryFinder finder(QTextBoundaryFinder::Grapheme, text);
+    finder.setPosition(std::max<qsizetype>(room, 0));
+    const qsizetype kept = std::max<qsizetype>(
+        finder.isAtBoundary() ? finder.position() : finder.toPreviousBoundary(), 0);
+    finder.setPosition(kept);
+    qsizetype leftOut = 0;
+    while (finder.toNextBoundary() > 0)
+        ++leftOut;
     text.truncate(kept);
     return leftOut;
 }
 
-// Tells the user that part of a paste or drop into `box` did not fit.
 void tellLeftOut(QWidget *box, qsizetype leftOut)
 {
+    const QString count = QLocale().toString(leftOut);
+    const QString capacity = QLocale().toString(TextBox::capacity);
     const QString prompt =
-        (leftOut == 1 ? QStringLiteral("1 character did not fit and was left out")
-                      : QStringLiteral("%1 characters did not fit and were left out")
-                            .arg(QLocale().toString(leftOut))) +
-        QStringLiteral(": a box holds at most %1 characters.")
-            .arg(QLocale().toString(TextBox::capacity));
+        leftOut == 1
+            ? QCoreApplication::translate("TextBoxes",
+                                          "1 character did not fit and was left out: a box holds "
+                                          "at most %1 characters.")
+                  .arg(capacity)
+            : QCoreApplication::translate("TextBoxes",
+                                          "%1 characters did not fit and were left out: a box "
+                                          "holds at most %2 characters.")
+                  .arg(count, capacity);
     showMessageBox(prompt, vbSystemModal + vbExclamation + vbOKOnly, QStringLiteral("Quoriam"),
                    box->window());
 }
 
-// How many characters a key types into the message box, as Qt's editors decide it: Enter
-// a line break (with Shift a line separator), else the key's text where it is printable
-// and Ctrl (without Alt) is not held.
-qsizetype typedBy(const QKeyEvent *event)
+// Tells the user that `leftOut` characters did not fit in `box`, once the event at hand
+// is over and, for a drop, the drag too: a message box run from a drop would hold up the
+// drag's source (Qt's drag loop, or another program) until the user closed it.
+void tellLater(QWidget *box, qsizetype leftOut, QObject *dragSource = nullptr)
 {
-    if (event->matches(QKeySequence::InsertParagraphSeparator) ||
-        event->matches(QKeySequence::InsertLineSeparator))
-        return 1;
-    const QString text = event->text();
-    if (text.isEmpty())
-        return 0;
-    const QChar c = text.front();
-    const Qt::KeyboardModifiers modifiers = event->modifiers();
-    if (c.category() != QChar::Other_Format &&
-        (modifiers == Qt::ControlModifier ||
-         modifiers == (Qt::ControlModifier | Qt::ShiftModifier)))
-        return 0;
-    const bool types = c.isPrint() || c.isHighSurrogate() || c.category() == QChar::Other_Format ||
-                       c.category() == QChar::Other_PrivateUse;
-    return types ? text.size() : 0;
+    if (leftOut <= 0)
+        return;
+    // A drag from this program runs while its QDrag lives.
+    const QList<QDrag *> drags = dragSource
+                                     ? dragSource->findChildren<QDrag *>(Qt::FindDirectChildrenOnly)
+                                     : QList<QDrag *>();
+    if (drags.isEmpty()) {
+        QMetaObject::invokeMethod(
+            box, [box, leftOut] { tellLeftOut(box, leftOut); }, Qt::QueuedConnection);
+        return;
+    }
+    QObject::connect(
+        drags.last(), &QObject::destroyed, box,
+        [box, leftOut, source = QPointer<QObject>(dragSource)] { tellLater(box, leftOut, source); },
+        Qt::QueuedConnection);
+}
+
+// Refuses a drop of which nothing fits in `room`, and says so.
+bool refusedWhole(QWidget *box, QDropEvent *event, QString text, qsizetype room)
+{
+    const qsizetype leftOut = cutToFit(text, room);
+    if (!leftOut || !text.isEmpty())
+        return false;
+    event->setDropAction(Qt::IgnoreAction);
+    event->ignore();
+    tellLater(box, leftOut, event->source());
+    return true;
+}
+
+// A copy of `event` that types `text` instead.
+std::unique_ptr<QKeyEvent> typing(const QKeyEvent *event, const QString &text)
+{
+    return std::make_unique<QKeyEvent>(event->type(), event->key(), event->modifiers(),
+                                       event->nativeScanCode(), event->nativeVirtualKey(),
+                                       event->nativeModifiers(), text, event->isAutoRepeat(),
+                                       event->count(), event->device());
+}
+
+// What `editor`, a stock editor that no one sees, puts in for `event` when empty: that is
+// Qt's decision (Ctrl+Alt types on some keyboards, Ctrl does not; X11's Ctrl+Shift+Insert
+// and middle button paste the selection), which the boxes ask of Qt rather than copy.
+template <typename Editor, typename Event> QString putInBy(Editor &editor, Event *event)
+{
+    editor.setPlainText(QString());
+    const std::unique_ptr<Event> copy(event->clone());
+    QCoreApplication::sendEvent(&editor, copy.get());
+    return editor.document()->toRawText();
+}
+
+template <typename Event> QString putInBy(QLineEdit &editor, Event *event)
+{
+    editor.setText(QString()); // (a line edit's clear() can be undone)
+    const std::unique_ptr<Event> copy(event->clone());
+    QCoreApplication::sendEvent(&editor, copy.get());
+    return editor.text();
+}
+
+// Whether a paste goes in as it is.
+bool fitsInOneLine(const QString &text, qsizetype room)
+{
+    return text.size() <= room && std::none_of(text.cbegin(), text.cend(), isLineBreak);
+}
+
+// How much of the text an input method's event replaces besides the selection, which
+// goes too when the event brings text.
+qsizetype replacedBy(const QInputMethodEvent *event, qsizetype cursor, qsizetype length)
+{
+    const qsizetype from = std::max<qsizetype>(cursor + event->replacementStart(), 0);
+    return std::clamp<qsizetype>(length - from, 0, event->replacementLength());
 }
 
 } // namespace
@@ -75,29 +147,17 @@ qsizetype typedBy(const QKeyEvent *event)
 // ---------------------------------------------------------------------------------------
 // One line
 
-// Accepts a text that fits and holds no line break. Any other change is refused, so that
-// Qt puts the text back as it was, undo history and all; the box then puts in what fits.
-class OneLineValidator : public QValidator
-{
-public:
-    explicit OneLineValidator(LineBox *box) : QValidator(box), box_(box) {}
-    State validate(QString &input, int &) const override
-    {
-        return box_->accepts(input) ? Acceptable : Invalid;
-    }
-
-private:
-    LineBox *box_;
-};
-
 LineBox::LineBox(const QString &text, QWidget *parent) : QLineEdit(parent)
 {
-    // The box keeps its own limit, so that it knows how much of a paste was left out.
-    setMaxLength(std::numeric_limits<int>::max());
-    setValidator(new OneLineValidator(this));
+    // Qt's own limit: Qt refuses a key that does not fit, and keeps undo and redo.
+    setMaxLength(int(capacity));
+    connect(this, &QLineEdit::inputRejected, &QApplication::beep);
+    connect(this, &QLineEdit::textChanged, this, &LineBox::keepOneLine);
     setContent(text);
     setCursorPosition(0);
 }
+
+LineBox::~LineBox() = default;
 
 QString LineBox::content() const
 {
@@ -112,74 +172,156 @@ void LineBox::setContent(const QString &text)
         setText(value);
 }
 
-bool LineBox::accepts(const QString &text)
+// A text set whole from outside the box (by a screen reader, through Qt's limit): its line
+// breaks become spaces, and half a character that the limit cut off goes.
+void LineBox::keepOneLine()
 {
-    if (text.size() <= capacity && std::none_of(text.cbegin(), text.cend(), isLineBreak))
-        return true;
-    if (!refused_) {
-        refused_ = Refused{text, typing_};
-        // The rest follows the event of the box that made the change, or the context
-        // menu's action; for a change from elsewhere (assistive tools), the event loop.
-        QMetaObject::invokeMethod(this, &LineBox::putInWhatFits, Qt::QueuedConnection);
-    }
-    return false;
-}
-
-bool LineBox::event(QEvent *event)
-{
-    typing_ = event->type() == QEvent::KeyPress &&
-              !static_cast<QKeyEvent *>(event)->matches(QKeySequence::Paste);
-    const bool handled = QLineEdit::event(event);
-    typing_ = false;
-    putInWhatFits();
-    return handled;
-}
-
-void LineBox::contextMenuEvent(QContextMenuEvent *event)
-{
-    // Qt's own menu, whose Paste then puts in what fits, as Ctrl+V does.
-    QMenu *menu = createStandardContextMenu();
-    menu->setAttribute(Qt::WA_DeleteOnClose);
-    connect(menu, &QMenu::triggered, this, &LineBox::putInWhatFits);
-    menu->popup(event->globalPos());
-}
-
-void LineBox::putInWhatFits()
-{
-    if (!refused_)
-        return;
-    const auto [refused, typed] = *std::exchange(refused_, std::nullopt);
     const QString now = text();
-    if (now == refused) {
-        // Set as a whole (by assistive tools): Qt kept the text; it is cut like a paste.
-        QString value = onOneLine(refused);
-        const qsizetype leftOut = cutToFit(value, capacity);
+    QString value = onOneLine(now);
+    if (!value.isEmpty() && value.back().isHighSurrogate())
+        value.chop(1);
+    if (value != now)
         setText(value);
-        if (leftOut)
-            tellLeftOut(this, leftOut);
-        return;
+}
+
+QLineEdit &LineBox::probe()
+{
+    if (!probe_) {
+        probe_ = std::make_unique<QLineEdit>();
+        probe_->setMaxLength(int(capacity) + 1); // enough to tell that a paste does not fit
     }
-    // What came in is where the refused text differs from the text as it is again.
-    qsizetype start = 0, end = 0;
-    while (start < now.size() && start < refused.size() && now[start] == refused[start])
-        ++start;
-    while (end < now.size() - start && end < refused.size() - start &&
-           now[now.size() - 1 - end] == refused[refused.size() - 1 - end])
-        ++end;
-    if (start > 0 && now[start - 1].isHighSurrogate()) // never inside a surrogate pair
-        --start;
-    if (end > 0 && now[now.size() - end].isLowSurrogate())
-        --end;
-    QString incoming = onOneLine(refused.sliced(start, refused.size() - start - end));
-    const qsizetype leftOut = cutToFit(incoming, capacity - start - end);
-    if (typed && leftOut) {
-        QApplication::beep(); // typing at the limit
-        return;
+    return *probe_;
+}
+
+// What a key or a click pastes, as Qt decides; what does not fit is taken whole from the
+// clipboard whose text begins so.
+template <typename Event> QString LineBox::pastedBy(Event *event)
+{
+    const QString start = putInBy(probe(), event);
+    if (start.size() <= capacity)
+        return start;
+    for (const QClipboard::Mode mode : {QClipboard::Clipboard, QClipboard::Selection}) {
+        const QString text = QGuiApplication::clipboard()->text(mode);
+        if (text.startsWith(start))
+            return text;
     }
-    setSelection(static_cast<int>(start), static_cast<int>(now.size() - start - end));
-    insert(incoming);
-    if (leftOut)
-        tellLeftOut(this, leftOut);
+    return start;
+}
+
+qsizetype LineBox::room() const
+{
+    return capacity - text().size() + selectionLength();
+}
+
+// What fits of a paste goes in as Qt's paste puts it: in place of the selection, as one
+// step of undo, which moving the cursor (there and back) ends, as Qt's paste does.
+void LineBox::putIn(const QString &pasted)
+{
+    QString text = onOneLine(pasted);
+    const qsizetype leftOut = cutToFit(text, room());
+    if (!text.isEmpty()) {
+        const auto endUndoStep = [this] {
+            const int at = cursorPosition();
+            setCursorPosition(at > 0 ? at - 1 : at + 1);
+            setCursorPosition(at);
+        };
+        if (!hasSelectedText() && !this->text().isEmpty())
+            endUndoStep(); // (the selection's removal ends one itself)
+        insert(text);
+        endUndoStep();
+    }
+    tellLater(this, leftOut);
+}
+
+void LineBox::paste()
+{
+    if (isReadOnly())
+        return;
+    const QString pasted = QGuiApplication::clipboard()->text();
+    if (fitsInOneLine(pasted, room()))
+        return QLineEdit::paste();
+    putIn(pasted);
+}
+
+void LineBox::keyPressEvent(QKeyEvent *event)
+{
+    if (event->matches(QKeySequence::Paste) && !isReadOnly()) {
+        const QString pasted = pastedBy(event);
+        if (!fitsInOneLine(pasted, room())) {
+            putIn(pasted);
+            return event->accept();
+        }
+    } else if (const QString typed = event->text(); !typed.isEmpty()) {
+        // Qt's limit would type the part of a key's text that fits, perhaps half a
+        // character, and a line separator as it is. Such a key, if Qt types it at all,
+        // types a space for each line break, or is refused whole.
+        const QString oneLine = onOneLine(typed);
+        const bool fits = oneLine.size() <= room();
+        if ((oneLine != typed || (!fits && typed.size() > 1)) &&
+            !putInBy(probe(), event).isEmpty()) {
+            if (!fits) {
+                emit inputRejected();
+                return event->accept();
+            }
+            const std::unique_ptr<QKeyEvent> spaced = typing(event, oneLine);
+            QLineEdit::keyPressEvent(spaced.get());
+            return event->setAccepted(spaced->isAccepted());
+        }
+    }
+    QLineEdit::keyPressEvent(event);
+}
+
+void LineBox::mouseReleaseEvent(QMouseEvent *event)
+{
+    if (event->button() == Qt::MiddleButton && !isReadOnly()) {
+        const QString pasted = pastedBy(event);
+        if (!fitsInOneLine(pasted, room())) {
+            deselect();
+            putIn(pasted);
+            return event->accept();
+        }
+    }
+    QLineEdit::mouseReleaseEvent(event);
+}
+
+void LineBox::inputMethodEvent(QInputMethodEvent *event)
+{
+    QString commit = onOneLine(event->commitString());
+    const qsizetype rest = text().size() - (commit.isEmpty() ? 0 : selectionLength());
+    const qsizetype at = hasSelectedText() ? selectionStart() : cursorPosition();
+    const qsizetype leftOut = cutToFit(commit, capacity - rest + replacedBy(event, at, rest));
+    if (commit == event->commitString())
+        return QLineEdit::inputMethodEvent(event);
+    QInputMethodEvent fitted(event->preeditString(), event->attributes());
+    fitted.setCommitString(commit, event->replacementStart(), event->replacementLength());
+    QLineEdit::inputMethodEvent(&fitted);
+    tellLater(this, leftOut);
+}
+
+void LineBox::dropEvent(QDropEvent *event)
+{
+    const QString dropped = event->mimeData()->text();
+    // A drop goes in where the mouse lets go, beside the selection.
+    const qsizetype room = capacity - this->text().size();
+    if (dropped.isNull() || fitsInOneLine(dropped, room))
+        return QLineEdit::dropEvent(event);
+    if (refusedWhole(this, event, onOneLine(dropped), room)) {
+        QDragLeaveEvent leave;
+        return QLineEdit::dragLeaveEvent(&leave);
+    }
+    QString text = onOneLine(dropped);
+    const qsizetype leftOut = cutToFit(text, room);
+    QMimeData data;
+    data.setText(text);
+    QDropEvent fitted(event->position(), event->possibleActions(), &data, event->buttons(),
+                      event->modifiers(), event->type());
+    fitted.setDropAction(event->dropAction());
+    QLineEdit::dropEvent(&fitted);
+    // A move that took less than all is a copy: the source keeps what was left out.
+    event->setDropAction(leftOut && fitted.dropAction() == Qt::MoveAction ? Qt::CopyAction
+                                                                          : fitted.dropAction());
+    event->setAccepted(fitted.isAccepted());
+    tellLater(this, leftOut, event->source());
 }
 
 // ---------------------------------------------------------------------------------------
@@ -189,8 +331,21 @@ MultiLineBox::MultiLineBox(const QString &text, QWidget *parent) : QPlainTextEdi
 {
     setLineWrapMode(QPlainTextEdit::NoWrap);
     setTabChangesFocus(true);
+    connect(this, &MultiLineBox::inputRejected, &QApplication::beep);
+    // Every change, whatever way it came: where it was, then once it is complete.
+    connect(document(), &QTextDocument::contentsChange, this,
+            [this](int at, int removed, int added) {
+                changedAt_ = at;
+                removed_ = removed;
+                added_ = added;
+                if (!keeping_) // (where the view was, before the change laid it out)
+                    scrolledTo_ = {horizontalScrollBar()->value(), verticalScrollBar()->value()};
+            });
+    connect(document(), &QTextDocument::contentsChanged, this, &MultiLineBox::keepToCapacity);
     setContent(text);
 }
+
+MultiLineBox::~MultiLineBox() = default;
 
 QString MultiLineBox::content() const
 {
@@ -216,10 +371,18 @@ qsizetype MultiLineBox::room() const
 
 void MultiLineBox::keyPressEvent(QKeyEvent *event)
 {
-    if (typedBy(event) > room()) {
-        QApplication::beep();
-        event->accept();
-        return;
+    // A key types its text, or one line break. Where that may not fit, Qt is asked what
+    // the key types; a key whose text does not fit is refused whole, with a beep.
+    if (room() < std::max<qsizetype>(event->text().size(), 1) &&
+        !event->matches(QKeySequence::Paste)) {
+        if (!probe_) {
+            probe_ = std::make_unique<QPlainTextEdit>();
+            probe_->setTabChangesFocus(true);
+        }
+        if (putInBy(*probe_, event).size() > room()) {
+            emit inputRejected();
+            return event->accept();
+        }
     }
     QPlainTextEdit::keyPressEvent(event);
 }
@@ -227,14 +390,18 @@ void MultiLineBox::keyPressEvent(QKeyEvent *event)
 void MultiLineBox::inputMethodEvent(QInputMethodEvent *event)
 {
     QString commit = withLineFeeds(event->commitString());
-    const qsizetype leftOut = cutToFit(commit, room() + event->replacementLength());
+    const QTextCursor cursor = textCursor();
+    const qsizetype selected =
+        commit.isEmpty() ? 0 : cursor.selectionEnd() - cursor.selectionStart();
+    const qsizetype rest = document()->characterCount() - 1 - selected;
+    const qsizetype leftOut =
+        cutToFit(commit, capacity - rest + replacedBy(event, cursor.selectionStart(), rest));
     if (commit == event->commitString())
         return QPlainTextEdit::inputMethodEvent(event);
     QInputMethodEvent fitted(event->preeditString(), event->attributes());
     fitted.setCommitString(commit, event->replacementStart(), event->replacementLength());
     QPlainTextEdit::inputMethodEvent(&fitted);
-    if (leftOut)
-        tellLeftOut(this, leftOut);
+    tellLater(this, leftOut);
 }
 
 void MultiLineBox::insertFromMimeData(const QMimeData *source)
@@ -246,19 +413,28 @@ void MultiLineBox::insertFromMimeData(const QMimeData *source)
     QMimeData fitted;
     fitted.setText(text);
     QPlainTextEdit::insertFromMimeData(&fitted);
-    if (dropping_)
-        leftOutOfDrop_ = leftOut; // said once the drop's edit is complete
-    else if (leftOut)
-        tellLeftOut(this, leftOut);
+    if (leftOutOfDrop_ >= 0)
+        leftOutOfDrop_ = leftOut;
+    else
+        tellLater(this, leftOut);
 }
 
 void MultiLineBox::dropEvent(QDropEvent *event)
 {
-    dropping_ = true;
+    // A move within the box takes its text out first.
+    const bool within = (event->source() == this || event->source() == viewport()) &&
+                        event->dropAction() == Qt::MoveAction;
+    if (refusedWhole(this, event, withLineFeeds(event->mimeData()->text()),
+                     within ? room() : capacity - (document()->characterCount() - 1))) {
+        QDragLeaveEvent leave; // (which takes away where the drop would have gone)
+        return QPlainTextEdit::dragLeaveEvent(&leave);
+    }
+    const QScopedValueRollback<qsizetype> dropping(leftOutOfDrop_, 0);
     QPlainTextEdit::dropEvent(event);
-    dropping_ = false;
-    if (const qsizetype leftOut = std::exchange(leftOutOfDrop_, 0))
-        tellLeftOut(this, leftOut);
+    // A move that took less than all is a copy: the source keeps what was left out.
+    if (leftOutOfDrop_ && event->dropAction() == Qt::MoveAction)
+        event->setDropAction(Qt::CopyAction);
+    tellLater(this, leftOutOfDrop_, event->source());
 }
 
 QMimeData *MultiLineBox::createMimeDataFromSelection() const
@@ -266,6 +442,54 @@ QMimeData *MultiLineBox::createMimeDataFromSelection() const
     auto *data = new QMimeData;
     data->setText(withLineFeeds(textCursor().selection().toRawText()));
     return data;
+}
+
+// Every change of the document, whatever way it came (a screen reader's text, the context
+// menu's "Insert Unicode control character"): one that takes the box past its limit is
+// taken back with Qt's undo and made again with what came in cut to fit, as one step of
+// undo (Qt's own, which may hold typing just before), and the user is told. (Qt's editor
+// has no earlier point that sees all of these.)
+void MultiLineBox::keepToCapacity()
+{
+    const int length = document()->characterCount() - 1;
+    if (length <= capacity || keeping_)
+        return;
+    const QScopedValueRollback<bool> keeping(keeping_, true);
+    // The view stays where it was, as for a change made as it fits.
+    const auto told = [this](qsizetype leftOut) {
+        horizontalScrollBar()->setValue(scrolledTo_.x());
+        verticalScrollBar()->setValue(scrolledTo_.y());
+        tellLater(this, leftOut);
+    };
+    const int at = changedAt_, end = std::min(changedAt_ + added_, length);
+    const QString before = document()->toRawText();
+    QString came = before.sliced(at, end - at);
+    const qsizetype leftOut = cutToFit(came, came.size() - (length - capacity));
+    const int cut = end - at - int(came.size());
+    if (document()->isUndoRedoEnabled() && document()->isUndoAvailable()) {
+        document()->undo(); // (which says what it took out and put back)
+        // (Qt counts the document's last paragraph end in what a change at its end took.)
+        const int from = changedAt_, took = std::min<int>(removed_, before.size() - from),
+                  putBack = std::min(added_, document()->characterCount() - 1 - from);
+        if (from <= at && end <= from + took) {
+            QTextCursor again(document());
+            again.setPosition(from);
+            again.setPosition(from + putBack, QTextCursor::KeepAnchor);
+            const QString fitted =
+                before.sliced(from, at - from) + came + before.sliced(end, from + took - end);
+            if (fitted.isEmpty() && putBack == 0)
+                document()->clearUndoRedoStacks(QTextDocument::RedoStack);
+            else
+                again.insertText(fitted);
+            return told(leftOut);
+        }
+        document()->redo(); // a step of some other change: the end of this one goes instead
+    }
+    QTextCursor change(document());
+    change.setPosition(end - cut);
+    change.setPosition(end, QTextCursor::KeepAnchor);
+    change.removeSelectedText();
+    told(leftOut);
 }
 
 } // namespace vb

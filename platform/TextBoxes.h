@@ -8,17 +8,19 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 
-#include <optional>
+#include <memory>
 
 namespace vb {
 
 class TextBox
 {
 public:
-    // The most characters a box holds, the customary limit of an edit box (and
-    // QLineEdit's own default); a line break counts as one. Typing past it is refused
-    // with a beep; a paste or drop puts in the part that fits and says how much was
-    // left out; a text written by a handler is cut without a word.
+    // The most a box holds, in UTF-16 units (QLineEdit's own limit): a line break counts
+    // as one, most characters as one, emoji as two. A key that does not fit is refused
+    // with a beep. What else comes in (a paste, a drop, an input method's text) goes in
+    // as far as it fits, in whole characters, and the user is told how many were left
+    // out; a text written by a handler is cut without a word. What was already in the
+    // box never changes.
     static constexpr qsizetype capacity = 32767;
 
     virtual ~TextBox() = default;
@@ -28,34 +30,37 @@ public:
     virtual void setContent(const QString &text) = 0;
 };
 
-// One line: line breaks that come in (pasted, dropped, written) become spaces.
+// One line: line breaks that come in (pasted, dropped, written) become spaces. Qt's own
+// limit refuses a key that does not fit.
 class LineBox : public QLineEdit, public TextBox
 {
     Q_OBJECT
     Q_PROPERTY(QString Text READ content WRITE setContent)
 public:
     LineBox(const QString &text, QWidget *parent);
+    ~LineBox() override;
     QString content() const override;
     void setContent(const QString &text) override;
 
+public slots:
+    // The context menu's Paste, which Qt's menu connects by this name: as Ctrl+V.
+    void paste();
+
 protected:
-    bool event(QEvent *event) override;
-    void contextMenuEvent(QContextMenuEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void inputMethodEvent(QInputMethodEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
 
 private:
-    friend class OneLineValidator;
-    bool accepts(const QString &text);
-    void putInWhatFits();
+    qsizetype room() const;
+    template <typename Event> QString pastedBy(Event *event);
+    void putIn(const QString &pasted);
+    void keepOneLine();
+    QLineEdit &probe();
 
-    // A change the box refused (too long, or with line breaks): Qt put the text back as
-    // it was, and what came in goes in again, fitted, right after.
-    struct Refused
-    {
-        QString text;
-        bool typed;
-    };
-    std::optional<Refused> refused_;
-    bool typing_ = false;
+    // A stock line edit that no one sees, asked what a key or a click puts in.
+    std::unique_ptr<QLineEdit> probe_;
 };
 
 // Several lines, not wrapped. Copy and cut hand out what the box holds.
@@ -65,8 +70,13 @@ class MultiLineBox : public QPlainTextEdit, public TextBox
     Q_PROPERTY(QString Text READ content WRITE setContent)
 public:
     MultiLineBox(const QString &text, QWidget *parent);
+    ~MultiLineBox() override;
     QString content() const override;
     void setContent(const QString &text) override;
+
+signals:
+    // A key was refused, as it does not fit (as QLineEdit's signal of the same name).
+    void inputRejected();
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
@@ -76,11 +86,20 @@ protected:
     QMimeData *createMimeDataFromSelection() const override;
 
 private:
-    // How many characters fit in place of the selection.
+    // How many UTF-16 units fit in place of the selection.
     qsizetype room() const;
+    void keepToCapacity();
 
-    bool dropping_ = false;
-    qsizetype leftOutOfDrop_ = 0;
+    // A stock plain text edit that no one sees, asked what a key types.
+    std::unique_ptr<QPlainTextEdit> probe_;
+    // While a drop runs, what it left out (told once the drag is over); else -1.
+    qsizetype leftOutOfDrop_ = -1;
+    // Where the document last changed, and how much went and came in there.
+    int changedAt_ = 0;
+    int removed_ = 0;
+    int added_ = 0;
+    bool keeping_ = false;
+    QPoint scrolledTo_;
 };
 
 } // namespace vb

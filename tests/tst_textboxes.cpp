@@ -3,6 +3,7 @@
 #include "TestSupport.h"
 
 #include "forms/Forms.h"
+#include "platform/LineBreaks.h"
 #include "platform/TextBoxes.h"
 #include "platform/controls/LabelControl.h"
 
@@ -82,6 +83,8 @@ private slots:
     void pastePastTheLimit();
     void typingAtTheLimit_data() { boxes_data(); }
     void typingAtTheLimit();
+    void lineBreaks_data();
+    void lineBreaks();
     void breaksArrive_data();
     void breaksArrive();
     void exactThroughCopyUndoAndSend();
@@ -140,6 +143,31 @@ void TstTextBoxes::typingAtTheLimit()
     QTest::keyClicks(box(name), "ab");
     QCOMPARE(text(name), "a" + QString(capacity - 1, u'f'));
     QVERIFY(watcher.boxes.empty());
+}
+
+void TstTextBoxes::lineBreaks_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("withLineFeeds");
+    QTest::addColumn<QString>("onOneLine");
+    QTest::newRow("CR LF, inside and at the end") << "a\r\nb\r\n"
+                                                  << "a\nb\n"
+                                                  << "a b ";
+    QTest::newRow("CR before CR LF") << "\r\r\n"
+                                     << "\n\n"
+                                     << "  ";
+    QTest::newRow("breaks within a paragraph") << "a\u2028b\vc\fd\u0085e"
+                                               << "a\u2028b\vc\fd\u0085e"
+                                               << "a b c d e";
+}
+
+void TstTextBoxes::lineBreaks()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, withLineFeeds);
+    QFETCH(QString, onOneLine);
+    QCOMPARE(vb::withLineFeeds(text), withLineFeeds);
+    QCOMPARE(vb::onOneLine(text), onOneLine);
 }
 
 void TstTextBoxes::breaksArrive_data()

@@ -231,4 +231,15 @@
         <translation>Start nicht möglich: Das Plattform-Plugin von Qt ließ sich nicht laden; installieren Sie Quoriam oder seine Qt-Bibliotheken neu.</translation>
     </message>
 </context>
+<context>
+    <name>TextBoxes</name>
+    <message>
+        <source>1 character did not fit and was left out: a box holds at most %1 characters.</source>
+        <translation>1 Zeichen passte nicht hinein und wurde weggelassen: Ein Feld fasst höchstens %1 Zeichen.</translation>
+    </message>
+    <message>
+        <source>%1 characters did not fit and were left out: a box holds at most %2 characters.</source>
+        <translation>%1 Zeichen passten nicht hinein und wurden weggelassen: Ein Feld fasst höchstens %2 Zeichen.</translation>
+    </message>
+</context>
 </TS>

@@ -231,4 +231,15 @@
         <translation>no se puede iniciar: no se pudo cargar el complemento de plataforma de Qt; reinstala Quoriam o sus bibliotecas Qt.</translation>
     </message>
 </context>
+<context>
+    <name>TextBoxes</name>
+    <message>
+        <source>1 character did not fit and was left out: a box holds at most %1 characters.</source>
+        <translation>1 carácter no cabía y se ha omitido: un cuadro de texto admite como máximo %1 caracteres.</translation>
+    </message>
+    <message>
+        <source>%1 characters did not fit and were left out: a box holds at most %2 characters.</source>
+        <translation>%1 caracteres no cabían y se han omitido: un cuadro de texto admite como máximo %2 caracteres.</translation>
+    </message>
+</context>
 </TS>

@@ -231,4 +231,15 @@
         <translation>impossible de démarrer&#xa0;: le module de plateforme de Qt n’a pas pu être chargé&#xa0;; réinstallez Quoriam, ou ses bibliothèques Qt.</translation>
     </message>
 </context>
+<context>
+    <name>TextBoxes</name>
+    <message>
+        <source>1 character did not fit and was left out: a box holds at most %1 characters.</source>
+        <translation>1 caractère ne tenait pas et a été omis&#xa0;: une zone de texte contient au plus %1 caractères.</translation>
+    </message>
+    <message>
+        <source>%1 characters did not fit and were left out: a box holds at most %2 characters.</source>
+        <translation>%1 caractères ne tenaient pas et ont été omis&#xa0;: une zone de texte contient au plus %2 caractères.</translation>
+    </message>
+</context>
 </TS>
