@@ -36,8 +36,8 @@ test-sanitize: test-deps
 	UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
 	ctest --test-dir $(BUILD)-sanitize --output-on-failure -j $(JOBS) -LE packaging
 
-# The text boxes against Qt's stock editors (tests/tst_textboxtwin.cpp) for 50,000 random
-# steps, where `make test` takes 3,000: 20 seeds of 2,500 steps.
+# The text boxes against Qt's stock editors (tests/tst_textboxtwin.cpp) for 30,000 random
+# steps, where `make test` takes 3,000: 30 seeds of 1,000 steps (about 20 minutes).
 test-twin-long: test-deps configure
 	cmake --build $(BUILD) -j $(JOBS) --target tst_textboxtwin
 	QT_QPA_PLATFORM=offscreen QUORIAM_TWIN_SEEDS=30 QUORIAM_TWIN_STEPS=1000 \
