@@ -1,10 +1,12 @@
 // The text boxes' limit on every way text comes in, each where Qt knows what comes in and
-// what it replaces: keys, pastes, drops, input methods; and, for the message box, one
-// check on every change of its document, which also holds what screen readers write.
+// what it replaces: keys, pastes, drops, input methods, a screen reader's edits in a
+// one-line box; and, for the message box, one check on every change of its document,
+// which also holds what screen readers write.
 // What does not fit is left out in whole characters and told once the edit (and any
 // drag) is over.
 #include "platform/TextBoxes.h"
 
+#include "platform/LineBoxAccessible.h"
 #include "platform/LineBreaks.h"
 #include "platform/MessageBox.h"
 #include "platform/Runtime.h"
@@ -147,12 +149,14 @@ qsizetype replacedBy(const QInputMethodEvent *event, qsizetype cursor, qsizetype
 // ---------------------------------------------------------------------------------------
 // One line
 
-LineBox::LineBox(const QString &text, QWidget *parent) : QLineEdit(parent)
+// (Screen readers' interface for the box is installed before Qt's line edit first tells
+// them of a change, which would make them Qt's own for good.)
+LineBox::LineBox(const QString &text, QWidget *parent)
+    : QLineEdit((LineBoxAccessible::install(), parent))
 {
     // Qt's own limit: Qt refuses a key that does not fit, and keeps undo and redo.
     setMaxLength(int(capacity));
     connect(this, &QLineEdit::inputRejected, &QApplication::beep);
-    connect(this, &QLineEdit::textChanged, this, &LineBox::keepOneLine);
     setContent(text);
     setCursorPosition(0);
 }
@@ -172,16 +176,18 @@ void LineBox::setContent(const QString &text)
         setText(value);
 }
 
-// A text set whole from outside the box (by a screen reader, through Qt's limit): its line
-// breaks become spaces, and half a character that the limit cut off goes.
-void LineBox::keepOneLine()
+// As Qt's own line edit takes a screen reader's edit: the whole text set anew, which ends
+// undo and puts the cursor at the end. An edit of a box the user cannot edit, or of text
+// that is not there, is refused.
+void LineBox::assistiveReplace(qsizetype from, qsizetype to, const QString &text)
 {
-    const QString now = text();
-    QString value = onOneLine(now);
-    if (!value.isEmpty() && value.back().isHighSurrogate())
-        value.chop(1);
-    if (value != now)
-        setText(value);
+    const QString now = this->text();
+    if (isReadOnly() || from < 0 || to < from || to > now.size())
+        return;
+    QString incoming = onOneLine(text);
+    const qsizetype leftOut = cutToFit(incoming, capacity - now.size() + (to - from));
+    setText(QString(now).replace(from, to - from, incoming));
+    tellLater(this, leftOut);
 }
 
 QLineEdit &LineBox::probe()

@@ -41,6 +41,9 @@ public:
     ~LineBox() override;
     QString content() const override;
     void setContent(const QString &text) override;
+    // A screen reader's edit: the text from `from` to `to` replaced with `text`, of which
+    // what fits goes in, on one line.
+    void assistiveReplace(qsizetype from, qsizetype to, const QString &text);
 
 public slots:
     // The context menu's Paste, which Qt's menu connects by this name: as Ctrl+V.
@@ -56,7 +59,6 @@ private:
     qsizetype room() const;
     template <typename Event> QString pastedBy(Event *event);
     void putIn(const QString &pasted);
-    void keepOneLine();
     QLineEdit &probe();
 
     // A stock line edit that no one sees, asked what a key or a click puts in.

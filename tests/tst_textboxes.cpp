@@ -7,6 +7,7 @@
 #include "platform/TextBoxes.h"
 #include "platform/controls/LabelControl.h"
 
+#include <QAccessible>
 #include <QClipboard>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -91,6 +92,8 @@ private slots:
     void labelShows_data();
     void labelShows();
     void labelStaysLeft();
+    void screenReaderFindsWords_data();
+    void screenReaderFindsWords();
 };
 
 void TstTextBoxes::boxes_data()
@@ -257,6 +260,39 @@ void TstTextBoxes::labelStaysLeft()
         }
     }
     QVERIFY2(leftmost < image.width() / 4, qPrintable(QString::number(leftmost)));
+}
+
+// Where Qt's own line edit would never answer a screen reader (no word or sentence begins
+// before the offset, or the offset is the end), the box answers; -2 is the cursor.
+void TstTextBoxes::screenReaderFindsWords_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("offset");
+    QTest::addColumn<QAccessible::TextBoundaryType>("type");
+    QTest::addColumn<QString>("found");
+    QTest::addColumn<int>("start");
+    const auto word = QAccessible::WordBoundary, sentence = QAccessible::SentenceBoundary;
+    QTest::newRow("the end of a word") << "ab" << 2 << word << "" << -1;
+    QTest::newRow("the end of a sentence") << "It is. So" << -1 << sentence << "" << -1;
+    QTest::newRow("an emoji first") << "\U0001F600 ab" << 0 << word << "\U0001F600 " << 0;
+    QTest::newRow("the cursor") << "ab cd" << -2 << word << "ab" << 0;
+}
+
+void TstTextBoxes::screenReaderFindsWords()
+{
+    QFETCH(QString, text);
+    QFETCH(int, offset);
+    QFETCH(QAccessible::TextBoundaryType, type);
+    QAccessible::setActive(true);
+    vb::LineBox box(text, nullptr); // (the cursor at the start)
+    box.setCursorPosition(1);
+    int start = 0, end = 0;
+    const QString found =
+        QAccessible::queryAccessibleInterface(&box)->textInterface()->textAtOffset(offset, type,
+                                                                                   &start, &end);
+    QTEST(found, "found");
+    QTEST(start, "start");
+    QCOMPARE(end, start < 0 ? -1 : start + found.size());
 }
 
 QTEST_MAIN(TstTextBoxes)
