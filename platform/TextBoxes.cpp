@@ -21,6 +21,7 @@
 #include <QPointer>
 #include <QScopedValueRollback>
 #include <QScrollBar>
+#include <QTextBlock>
 #include <QTextBoundaryFinder>
 #include <QTextDocumentFragment>
 
@@ -461,8 +462,11 @@ void MultiLineBox::keepToCapacity()
     if (length <= capacity || keeping_)
         return;
     const QScopedValueRollback<bool> keeping(keeping_, true);
-    // The view stays where it was, as for a change made as it fits.
+    // The view stays where it was, as for a change made as it fits, and as wide as what the
+    // box now holds: Qt's layout may still count a line of the text that was too long.
     const auto told = [this](qsizetype leftOut) {
+        for (QTextBlock block = document()->firstBlock(); block.isValid(); block = block.next())
+            document()->markContentsDirty(block.position(), block.length());
         horizontalScrollBar()->setValue(scrolledTo_.x());
         verticalScrollBar()->setValue(scrolledTo_.y());
         tellLater(this, leftOut);

@@ -141,6 +141,8 @@ struct Side
                      << (which == Line ? line->selectionStart() : c.anchor()) << "undo"
                      << (which == Line ? line->isUndoAvailable() : d->isUndoAvailable()) << "redo"
                      << (which == Line ? line->isRedoAvailable() : d->isRedoAvailable());
+        if (which == Message) // (how far it scrolls)
+            QDebug(&out) << "width" << d->size().width();
         return out + (which == Line ? reading() : QString()) + text(which);
     }
 };
@@ -594,6 +596,9 @@ void TstTextBoxTwin::knownCases_data()
     QTest::newRow("a screen reader's text at the start of a nearly full one-line box")
         << std::vector{clip(full.first(capacity - 3)), paste(Line),
                        Step{Access, Line, Insert, {}, "zz\nzz", 0}};
+    QTest::newRow("a screen reader's lines cut in a message box, as wide as what it holds")
+        << std::vector{clip("ab\n\ncd"), paste(Message),
+                       Step{Access, Message, Insert, {}, QString(capacity - 7, u'w') + " x\ny", 1}};
     QTest::newRow("a control character from the menu of a full message box")
         << std::vector{clip(full), paste(Message), Step{Menu, Message, 0, {}, "LRM"}};
 }
