@@ -123,7 +123,7 @@ struct Side
         text->selection(0, &span[0], &span[1]);
         text->textBeforeOffset(-2, QAccessible::CharBoundary, &span[2], &span[3]);
         text->textAfterOffset(at, QAccessible::SentenceBoundary, &span[4], &span[5]);
-        if (at > 0) // (where Qt's own finds the word and sentence at all)
+        if (at > 0) // (where Qt's own finds the word at all)
             text->textAtOffset(at, QAccessible::WordBoundary, &span[6], &span[7]);
         const QRect place = text->characterRect(at);
         QString out;
